@@ -1,0 +1,28 @@
+#include "app/file_system.h"
+
+namespace {
+cFileSystem* g_lpFs = nullptr;
+}
+
+cFileSystem& FileSystem() { return g_lpFs ? *g_lpFs : PlatformFileSystem(); }
+
+cFileSystem* SetFileSystem(cFileSystem* lpFs)
+{
+    cFileSystem* lpOld = &FileSystem();
+    g_lpFs = lpFs;
+    return lpOld;
+}
+
+bool CopyTreeByFiles(cFileSystem& fs, const std::string& strDst, const std::string& strSrc)
+{
+    std::vector<cDirEntry> entries;
+    if (!fs.IsFolder(strSrc) || fs.Exists(strDst)) return false;
+    if (!fs.ListFolder(strSrc, entries) || !fs.MakeFolder(strDst)) return false;
+    for (const cDirEntry& e : entries) {
+        std::string strFrom = strSrc + "\\" + e.strName;
+        std::string strTo = strDst + "\\" + e.strName;
+        bool bOk = e.bFolder ? CopyTreeByFiles(fs, strTo, strFrom) : fs.CopyOneFile(strFrom, strTo);
+        if (!bOk) return false;
+    }
+    return true;
+}

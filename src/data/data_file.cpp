@@ -1,0 +1,134 @@
+#include "data/data_file.h"
+
+#include <cstring>
+
+#include "app/file_system.h"
+
+bool cDataReader::Open(const std::string& strPath)
+{
+    Close();
+    m_bDamaged = false;
+    m_fp = FileSystem().Open(strPath, "rb");
+    if (!m_fp) return false;
+    long nSize = -1;
+    if (fseek(m_fp, 0, SEEK_END) == 0) nSize = ftell(m_fp);
+    if (nSize < 0 || fseek(m_fp, 0, SEEK_SET) != 0) {
+        Close();
+        return false;
+    }
+    m_qwSize = static_cast<u64>(nSize);
+    m_qwPos = 0;
+    return true;
+}
+
+void cDataReader::Close()
+{
+    if (m_fp) fclose(m_fp);
+    m_fp = nullptr;
+    m_qwSize = m_qwPos = 0;
+}
+
+bool cDataReader::CanRead(u64 qwBytes)
+{
+    if (m_bDamaged || !m_fp || qwBytes > Remaining()) {
+        m_bDamaged = true;
+        return false;
+    }
+    return true;
+}
+
+bool cDataReader::ReadBytes(void* lpData, size_t nSize)
+{
+    if (!CanRead(nSize)) return false;
+    if (nSize && fread(lpData, 1, nSize, m_fp) != nSize) {
+        m_bDamaged = true;
+        return false;
+    }
+    m_qwPos += nSize;
+    return true;
+}
+
+bool cDataReader::ReadU8(u8& v) { return ReadBytes(&v, 1); }
+
+bool cDataReader::ReadU16(u16& v)
+{
+    u8 b[2];
+    if (!ReadBytes(b, 2)) return false;
+    LoadLittleEndian(&v, b, 2);
+    return true;
+}
+
+bool cDataReader::ReadU32(u32& v)
+{
+    u8 b[4];
+    if (!ReadBytes(b, 4)) return false;
+    LoadLittleEndian(&v, b, 4);
+    return true;
+}
+
+bool cDataReader::ReadS32(s32& v)
+{
+    u32 u;
+    if (!ReadU32(u)) return false;
+    v = static_cast<s32>(u);
+    return true;
+}
+
+bool cDataReader::ReadDouble(double& v)
+{
+    u8 b[8];
+    if (!ReadBytes(b, 8)) return false;
+    LoadLittleEndian(&v, b, 8);
+    return true;
+}
+
+bool cDataReader::ReadCount(u32& nCount, u64 qwMinBytes)
+{
+    if (!ReadU32(nCount)) return false;
+    return CanRead(static_cast<u64>(nCount) * qwMinBytes);
+}
+
+void cDataWriter::WriteU16(u16 v)
+{
+    u8 b[2];
+    StoreLittleEndian(b, &v, 2);
+    WriteBytes(b, 2);
+}
+
+void cDataWriter::WriteU32(u32 v)
+{
+    u8 b[4];
+    StoreLittleEndian(b, &v, 4);
+    WriteBytes(b, 4);
+}
+
+void cDataWriter::WriteDouble(double v)
+{
+    u8 b[8];
+    StoreLittleEndian(b, &v, 8);
+    WriteBytes(b, 8);
+}
+
+void LoadLittleEndian(void* lpDst, const u8* lpSrc, int nWidth)
+{
+    u64 v = 0;
+    for (int i = nWidth - 1; i >= 0; --i) v = (v << 8) | lpSrc[i];
+    switch (nWidth) {
+    case 1: { u8 x = static_cast<u8>(v); memcpy(lpDst, &x, 1); break; }
+    case 2: { u16 x = static_cast<u16>(v); memcpy(lpDst, &x, 2); break; }
+    case 4: { u32 x = static_cast<u32>(v); memcpy(lpDst, &x, 4); break; }
+    default: memcpy(lpDst, &v, 8); break;
+    }
+}
+
+void StoreLittleEndian(u8* lpDst, const void* lpSrc, int nWidth)
+{
+    u64 v = 0;
+    switch (nWidth) {
+    case 1: { u8 x; memcpy(&x, lpSrc, 1); v = x; break; }
+    case 2: { u16 x; memcpy(&x, lpSrc, 2); v = x; break; }
+    case 4: { u32 x; memcpy(&x, lpSrc, 4); v = x; break; }
+    default: memcpy(&v, lpSrc, 8); break;
+    }
+    for (int i = 0; i < nWidth; ++i) lpDst[i] = static_cast<u8>(v >> (8 * i));
+}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the editor and starts it under Wine in a
+# project folder (the sample project unless one is given). Without a DISPLAY
+# it runs inside Xvfb, saves a screenshot of its windows and stops.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+project=${1:-$root/build/sample-project}
+"$root/tools/install-deps.sh"
+"$root/tools/build.sh" windows
+"$root/tools/make-sample-project.sh" "$project"
+
+export TARVENOL_WINEPREFIX="$root/build/windows/wineprefix"
+source "$root/tools/wine-session.sh"
+headless=0
+[ -n "${DISPLAY:-}" ] || headless=1
+wine_session_start
+cd "$project"
+if [ $headless -eq 0 ]; then
+  wine "$root/build/windows/Tarvenol.exe"
+else
+  wine "$root/build/windows/Tarvenol.exe" </dev/null >/dev/null 2>&1 &
+  sleep 10
+  import -window root "$project/screenshot.png"
+  echo "Screenshot of the editor: $project/screenshot.png"
+fi
+wine_session_stop
