@@ -9,10 +9,16 @@ project=${1:-$root/build/sample-project}
 "$root/tools/build.sh" windows
 "$root/tools/make-sample-project.sh" "$project"
 
-export TARVENOL_WINEPREFIX="$root/build/windows/wineprefix"
-source "$root/tools/wine-session.sh"
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
+if [ $headless -eq 1 ]; then
+  export TARVENOL_WINEPREFIX="$root/build/windows/wineprefix"
+else
+  # On a real display the editor's windows stand on the desktop itself.
+  export TARVENOL_WINEPREFIX="$root/build/windows/wineprefix-display"
+  export TARVENOL_VIRTUAL_DESKTOP=0
+fi
+source "$root/tools/wine-session.sh"
 wine_session_start
 cd "$project"
 if [ $headless -eq 0 ]; then

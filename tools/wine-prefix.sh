@@ -6,7 +6,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$WINEPREFIX/.tarvenol-ready" ] && exit 0
+# Bump the marker when the preparation below changes.
+marker="$WINEPREFIX/.tarvenol-ready-2"
+[ -f "$marker" ] && exit 0
 
 wineboot -u </dev/null >/dev/null 2>&1
 wineserver -w
@@ -22,8 +24,14 @@ reg=$(mktemp --suffix=.reg)
   for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
     printf '"%s"="IPAPGothic"\r\n' "$face"
   done
+  # Without a window manager every shown or hidden top-level window would
+  # wait two seconds for one; a virtual desktop has none to wait for.
+  if [ "${TARVENOL_VIRTUAL_DESKTOP:-1}" = 1 ]; then
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n'
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x1024"\r\n'
+  fi
 } | iconv -f UTF-8 -t UTF-16 >"$reg"
 wine regedit /S "$(winepath -w "$reg")" </dev/null >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
-touch "$WINEPREFIX/.tarvenol-ready"
+touch "$marker"

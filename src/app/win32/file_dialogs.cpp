@@ -7,23 +7,34 @@
 
 #include "app/path.h"
 
-u32 SelectOpenFile(HWND hOwner, char* lpFile, u32 nSize, const char* lpInitialDir, const char* lpTitle,
-                   const char* lpFilter, const char* lpDefExt, std::vector<std::string>* lpList)
+namespace {
+
+OPENFILENAMEA FileDialogOf(HWND hOwner, char* lpFile, u32 nSize, const char* lpInitialDir, const char* lpTitle,
+                           const char* lpFilter, const char* lpDefExt, DWORD dwFlags)
 {
-    memset(lpFile, 0, nSize);
     OPENFILENAMEA ofn;
     memset(&ofn, 0, sizeof ofn);
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = hOwner;
-    ofn.hInstance = hOwner ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hOwner, GWLP_HINSTANCE)) : nullptr;
     ofn.lpstrFilter = lpFilter;
     ofn.lpstrFile = lpFile;
     ofn.nMaxFile = nSize;
     ofn.lpstrInitialDir = lpInitialDir;
     ofn.lpstrTitle = lpTitle;
     ofn.lpstrDefExt = lpDefExt;
-    ofn.Flags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (lpList) ofn.Flags |= OFN_ALLOWMULTISELECT;
+    ofn.Flags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | dwFlags;
+    return ofn;
+}
+
+}  // namespace
+
+u32 SelectOpenFile(HWND hOwner, char* lpFile, u32 nSize, const char* lpInitialDir, const char* lpTitle,
+                   const char* lpFilter, const char* lpDefExt, std::vector<std::string>* lpList)
+{
+    memset(lpFile, 0, nSize);
+    OPENFILENAMEA ofn = FileDialogOf(hOwner, lpFile, nSize, lpInitialDir, lpTitle, lpFilter, lpDefExt,
+                                     OFN_FILEMUSTEXIST | (lpList ? OFN_ALLOWMULTISELECT : 0));
+    ofn.hInstance = hOwner ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(hOwner, GWLP_HINSTANCE)) : nullptr;
     if (!GetOpenFileNameA(&ofn)) return 0;
     if (lpList) SplitSelectedFiles(lpFile, nSize, *lpList);
     return 1;
@@ -34,20 +45,11 @@ u32 SelectSaveFile(HWND hOwner, char* lpFile, const char* lpInitialDir, const ch
 {
     if (!bKeep) memset(lpFile, 0, kMaxPath);
     lpFile[kMaxPath - 1] = '\0';
-    OPENFILENAMEA ofn;
-    memset(&ofn, 0, sizeof ofn);
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = hOwner;
-    ofn.lpstrFilter = lpFilter;
-    ofn.lpstrFile = lpFile;
-    ofn.nMaxFile = kMaxPath;
-    ofn.nMaxFileTitle = kMaxPath;
-    ofn.lpstrInitialDir = lpInitialDir;
-    ofn.lpstrTitle = lpTitle;
-    ofn.lpstrDefExt = lpDefExt;
     // A save dialog must take a new name: no "file must exist" and no
     // multiple selection.
-    ofn.Flags = OFN_EXPLORER | OFN_NONETWORKBUTTON | OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    OPENFILENAMEA ofn = FileDialogOf(hOwner, lpFile, kMaxPath, lpInitialDir, lpTitle, lpFilter, lpDefExt,
+                                     OFN_OVERWRITEPROMPT);
+    ofn.nMaxFileTitle = kMaxPath;
     return GetSaveFileNameA(&ofn) ? 1 : 0;
 }
 

@@ -123,6 +123,30 @@ TEST_F(Win32Foundation, ReportLogCarriesTheSystemReport)
                             std::to_string(GetSystemMetrics(SM_CYSCREEN)) + ")");
 }
 
+// Types a name into the file-name box of an explorer-style file dialog and
+// presses OK.
+void ChooseFileName(HWND hDlg, const char* lpName)
+{
+    HWND hName = GetDlgItem(hDlg, 0x47C);
+    HWND hEdit = hName ? FindWindowExA(hName, nullptr, "Edit", nullptr) : nullptr;
+    SendMessageA(hEdit ? hEdit : hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(lpName));
+    ClickButton(hDlg, IDOK);
+}
+
+TEST_F(Win32Foundation, SaveFileDialogTakesANewName)
+{
+    ASSERT_TRUE(FileSystem().MakeFolder("plt4"));
+    std::string strFolder = m_strFolder + "\\plt4";
+    char szFile[MAX_PATH] = "junk";
+    cDialogDriver driver("パレットの保存", [](HWND hDlg) { ChooseFileName(hDlg, "新規.plt4"); });
+    ASSERT_EQ(SelectSaveFile(nullptr, szFile, strFolder.c_str(), "パレットの保存", "PLT4\0*.plt4\0\0", "plt4", 0),
+              1u);
+    ASSERT_TRUE(driver.Join());
+    std::string strChosen = szFile;
+    ASSERT_EQ(MakeRelativePath(strChosen, 1), 1u);
+    EXPECT_EQ(strChosen, "plt4\\新規.plt4");
+}
+
 TEST_F(Win32Foundation, OpenFileDialogReturnsTheChosenFile)
 {
     ASSERT_TRUE(FileSystem().MakeFolder("bmp"));
@@ -130,13 +154,7 @@ TEST_F(Win32Foundation, OpenFileDialogReturnsTheChosenFile)
     std::string strFolder = m_strFolder + "\\bmp";
     char szFile[MAX_PATH];
     std::vector<std::string> list;
-    cDialogDriver driver("画像を開く", [](HWND hDlg) {
-        // The file-name box of the explorer-style dialog.
-        HWND hName = GetDlgItem(hDlg, 0x47C);
-        HWND hEdit = hName ? FindWindowExA(hName, nullptr, "Edit", nullptr) : nullptr;
-        SendMessageA(hEdit ? hEdit : hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("pic.bmp"));
-        ClickButton(hDlg, IDOK);
-    });
+    cDialogDriver driver("画像を開く", [](HWND hDlg) { ChooseFileName(hDlg, "pic.bmp"); });
     ASSERT_EQ(SelectOpenFile(nullptr, szFile, sizeof szFile, strFolder.c_str(), "画像を開く",
                              "BMP\0*.bmp\0\0", "bmp", &list),
               1u);
