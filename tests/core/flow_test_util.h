@@ -1,0 +1,105 @@
+#pragma once
+// Helpers of the flow-model tests: record bodies built by hand for one data
+// version, and loading and saving a record through a data file.
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "app/fatal.h"
+#include "data/ed_data.h"
+#include "flow/flow_refs.h"
+#include "support/test_env.h"
+
+// A record body for one data version: the numeric fields that version
+// stores (each call is one field entry, added only when the version lies in
+// [from, until)), counted, then an empty string block.
+class cVersionBody {
+public:
+    explicit cVersionBody(u32 dwVersion) : m_dwVersion(dwVersion) {}
+
+    cVersionBody& U8(u8 v, u32 from = 0, u32 until = UINT_MAX) { return Add(cBytes().U8(v), from, until); }
+    cVersionBody& U16(u16 v, u32 from = 0, u32 until = UINT_MAX) { return Add(cBytes().U16(v), from, until); }
+    cVersionBody& U32(u32 v, u32 from = 0, u32 until = UINT_MAX) { return Add(cBytes().U32(v), from, until); }
+    cVersionBody& Double(double v, u32 from = 0, u32 until = UINT_MAX)
+    {
+        return Add(cBytes().Double(v), from, until);
+    }
+    // One entry of three words.
+    cVersionBody& U16x3(const u16 (&a)[3], u32 from = 0, u32 until = UINT_MAX)
+    {
+        return Add(cBytes().U16(a[0]).U16(a[1]).U16(a[2]), from, until);
+    }
+
+    std::vector<u8> Get() const { return cBytes().U32(m_nCount).Raw(m_Fields).U32(0); }
+
+private:
+    cVersionBody& Add(const cBytes& bytes, u32 from, u32 until)
+    {
+        if (m_dwVersion >= from && m_dwVersion < until) {
+            m_Fields.Raw(bytes);
+            ++m_nCount;
+        }
+        return *this;
+    }
+
+    u32 m_dwVersion;
+    u32 m_nCount = 0;
+    cBytes m_Fields;
+};
+
+// A data file: the version word, then the bytes.
+inline std::vector<u8> DataFile(u32 dwVersion, const std::vector<u8>& body)
+{
+    return cBytes().U32(dwVersion).Raw(body);
+}
+
+// Loads a record from a data file holding these bytes.
+template <class T>
+bool LoadFromBytes(T& rec, const std::vector<u8>& file)
+{
+    if (!WriteFileBytes("rec.dat", file)) return false;
+    return rec.LoadFile("rec.dat") == 1;
+}
+
+// The data file a record saves.
+inline std::vector<u8> SavedBytes(const cEdData& rec)
+{
+    if (rec.SaveFile("saved.dat") != 1) return {};
+    return ReadFileBytes("saved.dat");
+}
+
+// Counts of the database tables the flow records check references against.
+class cFakeFlowRefs : public cFlowRefs {
+public:
+    u32 m_nEffects = kUnknownCount;
+    u32 Count(eFlowRefTable) const override { return m_nEffects; }
+};
+
+class cFlowTest : public cCoreTest {
+protected:
+    void TearDown() override
+    {
+        SetFlowRefs(nullptr);
+        cCoreTest::TearDown();
+    }
+
+    // Nothing reached the user or the fatal path.
+    void ExpectQuiet()
+    {
+        EXPECT_FALSE(IsFatalError());
+        EXPECT_TRUE(FakeHost().m_Messages.empty());
+        EXPECT_EQ(FakeHost().m_nCloseRequests, 0);
+    }
+};
+
+// Every shorter copy of a valid file fails to load and leaves the record as
+// it was.
+template <class T>
+void ExpectEveryTruncationFails(const std::vector<u8>& full, const T& before)
+{
+    for (size_t n = 0; n < full.size(); ++n) {
+        T rec = before;
+        EXPECT_FALSE(LoadFromBytes(rec, std::vector<u8>(full.begin(), full.begin() + n))) << "length " << n;
+        EXPECT_TRUE(rec == before) << "length " << n;
+    }
+}
