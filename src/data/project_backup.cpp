@@ -1,5 +1,7 @@
 #include "data/project_backup.h"
 
+#include <string>
+
 #include "app/fatal.h"
 #include "app/file_system.h"
 #include "app/host.h"
@@ -10,6 +12,15 @@
 namespace {
 
 bool CanBackUp(ePath nFrom) { return !IsFatalError() && FileSystem().IsFolder(g_strPath[nFrom]); }
+
+// A folder entry of the path table without its trailing separator, so that
+// it also names a file of the same name.
+std::string WithoutSeparator(ePath nFolder)
+{
+    std::string str = g_strPath[nFolder];
+    if (EndsWithSeparator(str)) str.pop_back();
+    return str;
+}
 
 }  // namespace
 
@@ -22,7 +33,7 @@ bool CreateDefaultData(tWnd hOwner)
                        kMbYesNo) != kIdYes)
         return false;
     // A file in the data folder's place is the user's; leave it alone.
-    if (fs.Exists(g_strPath[kPathData])) return false;
+    if (fs.Exists(WithoutSeparator(kPathData))) return false;
     // The copy becomes the data folder only once it is complete, so that an
     // interrupted copy is never taken for the project's data.
     return CopyFolder(hOwner, g_strPath[kPathData], g_strPath[kPathDefault]) != 0;
