@@ -66,6 +66,15 @@ public:
     // separator) to lpDst (absolute, must not exist yet). True on success.
     virtual bool CopyFolderTree(tWnd hOwner, const std::string& strDst, const std::string& strSrc) = 0;
 
+    // The modeless message window without buttons that a long operation
+    // shows while it runs ("...しています..."). A host without one shows
+    // nothing.
+    virtual void ShowWaitMessage(tWnd hOwner, const std::string& strText, const std::string& strTitle)
+    {
+        (void)hOwner, (void)strText, (void)strTitle;
+    }
+    virtual void CloseWaitMessage() {}
+
     // The machine.
     virtual void GetOsVersion(cOsVersion& ver) = 0;
     virtual void GetMemoryStatus(cMemoryStatus& status) = 0;

@@ -19,6 +19,7 @@ public:
     struct cCopy {
         std::string strDst;
         std::string strSrc;
+        bool bWaitShown;  // a wait message was open during the copy
     };
 
     // Queued answers to message boxes; an unscripted box is answered with
@@ -33,6 +34,10 @@ public:
     // Folder copies are done file by file unless told to fail.
     bool m_bCopyFails = false;
     std::vector<cCopy> m_Copies;
+
+    // Wait messages shown (owner, text, title; type 0), and how many are open.
+    std::vector<cMessage> m_WaitMessages;
+    int m_nOpenWaitMessages = 0;
 
     cOsVersion m_Os;
     cMemoryStatus m_Memory;
@@ -57,9 +62,15 @@ public:
     void CloseMainWindow() override { ++m_nCloseRequests; }
     bool CopyFolderTree(tWnd, const std::string& strDst, const std::string& strSrc) override
     {
-        m_Copies.push_back({strDst, strSrc});
+        m_Copies.push_back({strDst, strSrc, m_nOpenWaitMessages > 0});
         return !m_bCopyFails && CopyTreeByFiles(FileSystem(), strDst, strSrc);
     }
+    void ShowWaitMessage(tWnd hOwner, const std::string& strText, const std::string& strTitle) override
+    {
+        m_WaitMessages.push_back({hOwner, strText, strTitle, 0});
+        ++m_nOpenWaitMessages;
+    }
+    void CloseWaitMessage() override { --m_nOpenWaitMessages; }
     void GetOsVersion(cOsVersion& ver) override { ver = m_Os; }
     void GetMemoryStatus(cMemoryStatus& status) override { status = m_Memory; }
     void GetCpuInfo(CpuInfo& info) override { info = m_Cpu; }

@@ -1,0 +1,80 @@
+#include "data/project_backup.h"
+
+#include <string>
+
+#include "app/fatal.h"
+#include "app/file_system.h"
+#include "app/host.h"
+#include "app/log.h"
+#include "app/path.h"
+#include "data/project_paths.h"
+
+namespace {
+
+bool CanBackUp(ePath nFrom) { return !IsFatalError() && FileSystem().IsFolder(g_strPath[nFrom]); }
+
+// A folder entry of the path table without its trailing separator, so that
+// it also names a file of the same name.
+std::string WithoutSeparator(ePath nFolder)
+{
+    std::string str = g_strPath[nFolder];
+    if (EndsWithSeparator(str)) str.pop_back();
+    return str;
+}
+
+}  // namespace
+
+bool CreateDefaultData(tWnd hOwner)
+{
+    cFileSystem& fs = FileSystem();
+    if (fs.IsFolder(g_strPath[kPathData])) return true;
+    if (!fs.IsFolder(g_strPath[kPathDefault])) return false;
+    if (ShowMessageBox(hOwner, "データが存在しません！デフォルトデータを作成しますか？\n", "デフォルトデータ作成の確認",
+                       kMbYesNo) != kIdYes)
+        return false;
+    // A file in the data folder's place is the user's; leave it alone.
+    if (fs.Exists(WithoutSeparator(kPathData))) return false;
+    // The copy becomes the data folder only once it is complete, so that an
+    // interrupted copy is never taken for the project's data.
+    return CopyFolder(hOwner, g_strPath[kPathData], g_strPath[kPathDefault]) != 0;
+}
+
+bool BackupEditData(tWnd hOwner)
+{
+    if (!CanBackUp(kPathData)) return false;
+    Host().ShowWaitMessage(hOwner, "エディットデータをバックアップしています...", "バックアップ");
+    u32 bOk = CopyFolder(hOwner, g_strPath[kPathDataBackup], g_strPath[kPathData]);
+    Host().CloseWaitMessage();
+    return bOk != 0;
+}
+
+bool BackupEditorSettings(tWnd hOwner)
+{
+    return CanBackUp(kPathEData) && CopyFolder(hOwner, g_strPath[kPathEDataBackup], g_strPath[kPathEData]) != 0;
+}
+
+bool IsBackupDue(u32 dwIntervalHours, u32 dwLastMinutes, u32 dwNowMinutes)
+{
+    const s32 nDue = static_cast<s32>(dwIntervalHours * 60 + dwLastMinutes);
+    const s32 nNow = static_cast<s32>(dwNowMinutes);
+    return nNow >= nDue || nNow < static_cast<s32>(dwLastMinutes);
+}
+
+eTimedBackup RunTimedBackup(tWnd hOwner, const cBackupSchedule& schedule, u32 dwNowMinutes,
+                            const std::function<void(u32 dwNowMinutes)>& fnRecordTime)
+{
+    if (!schedule.dwSwitch) return eTimedBackup::Off;
+    if (!IsBackupDue(schedule.dwIntervalHours, schedule.dwLastMinutes, dwNowMinutes)) return eTimedBackup::NotDue;
+    bool bOk = true;
+    if (BackupEditData(hOwner)) {
+        fnRecordTime(dwNowMinutes);
+    } else {
+        LogText("「data」フォルダのバックアップに失敗…");
+        bOk = false;
+    }
+    if (!BackupEditorSettings(hOwner)) {
+        LogText("「e_data」フォルダのバックアップに失敗…");
+        bOk = false;
+    }
+    return bOk ? eTimedBackup::Done : eTimedBackup::Failed;
+}

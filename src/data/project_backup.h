@@ -1,0 +1,42 @@
+#pragma once
+// The project's data folder made from the default copy on first start, and
+// the timed backups of the edit data (data to data_backup) and the editor
+// settings (e_data to e_data_backup).
+#include <functional>
+
+#include "app/types.h"
+
+// True when the data folder exists, or was copied from the default folder
+// after the user agreed. False when there is no default folder (no message),
+// when the user says No, or when the copy failed; a failed copy leaves no
+// data folder behind.
+bool CreateDefaultData(tWnd hOwner);
+
+// Each copies its folder into a new backup folder that replaces the previous
+// backup only once the copy is complete; a failure keeps the previous backup.
+// False under the fatal-error flag or when the source folder is missing.
+bool BackupEditData(tWnd hOwner);
+bool BackupEditorSettings(tWnd hOwner);
+
+// The project options' timed-backup settings.
+struct cBackupSchedule {
+    u32 dwSwitch = 1;         // 0: no timed backup
+    u32 dwIntervalHours = 0;
+    u32 dwLastMinutes = 0;    // minutes since the system started, at the last backup
+};
+
+// Whole minutes since the system started, from its millisecond tick count.
+inline u32 TickToMinutes(u32 dwTickMs) { return dwTickMs / 1000 / 60; }
+
+// Due once the interval has passed since the last backup, or when the clock
+// is behind the last backup (the system restarted since).
+bool IsBackupDue(u32 dwIntervalHours, u32 dwLastMinutes, u32 dwNowMinutes);
+
+enum class eTimedBackup { Off, NotDue, Done, Failed };
+
+// Backs up both folders when a backup is due. Only when the data folder's
+// backup succeeded is its time recorded: fnRecordTime gets the current
+// minute, to store as the last backup and save with the project options. A
+// failed backup is logged and tried again at the next start.
+eTimedBackup RunTimedBackup(tWnd hOwner, const cBackupSchedule& schedule, u32 dwNowMinutes,
+                            const std::function<void(u32 dwNowMinutes)>& fnRecordTime);

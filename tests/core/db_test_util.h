@@ -1,0 +1,194 @@
+#pragma once
+// Hand-built bytes of the database records, laid out field by field as each
+// record stores itself in a file of a given data version, and a table-driven
+// check that an old table file upgrades to the expected version-950 file.
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/file_system.h"
+#include "data/database.h"
+#include "support/test_env.h"
+
+namespace dbbytes {
+
+using tPattern = std::array<u32, 3>;  // frame, display time, run-command flag
+using tFrame = std::array<u32, 2>;    // frame, display time
+using tParams = std::array<s32, 5>;
+
+// A sword position: offset X, Y, mirror X, Y, direction, source X, Y,
+// width, height, display time.
+using tSwordPos = std::array<u32, 10>;
+inline const tSwordPos kDefaultSwordPos = {0, 0, 1, 0, 0, 0, 0, 0, 0, 1};
+
+// A table file: the version word, the record count, the records.
+inline cBytes TableFile(u32 dwVersion, u32 nCount, const std::function<void(cBytes&)>& records)
+{
+    cBytes b;
+    b.U32(dwVersion).U32(nCount);
+    records(b);
+    return b;
+}
+
+inline cBytes& Pattern(cBytes& b, const tPattern& p)
+{
+    return b.U32(3).U32(p[0]).U32(p[1]).U32(p[2]).U32(0);
+}
+
+inline cBytes& Anime(cBytes& b, u32 v, const std::string& strName, u16 wSample = 0, u8 byKind = 1, u16 wStart = 0,
+                     const std::vector<tPattern>& patterns = {{0, 1, 0}})
+{
+    if (v >= 55)
+        b.U32(3).U16(wSample).U8(byKind).U16(wStart);
+    else
+        b.U32(0);
+    b.U32(1).Str(strName).U32(static_cast<u32>(patterns.size()));
+    for (const tPattern& p : patterns) Pattern(b, p);
+    return b;
+}
+
+// An animation set whose animations carry default preview settings and one
+// default pattern.
+inline cBytes& AnimeSet(cBytes& b, u32 v, const std::string& strName, u32 dwInvincible, u32 dwBlock, u32 dwFly,
+                        const std::vector<std::string>& animes)
+{
+    if (v >= 119)
+        b.U32(3).U32(dwInvincible).U32(dwBlock).U32(dwFly);
+    else
+        b.U32(2).U32(dwInvincible).U32(dwBlock);
+    b.U32(1).Str(strName).U32(static_cast<u32>(animes.size()));
+    for (const std::string& strAnime : animes) Anime(b, v, strAnime);
+    return b;
+}
+
+inline cBytes& CharaExcBmp(cBytes& b, u32 v, const std::string& strName, const std::string& strPath, u32 dwSame,
+                           u32 dwGiant, u32 dwGiantSize)
+{
+    b.U32((v >= 152 ? 1 : 0) + (v >= 172 ? 2 : 0));
+    if (v >= 152) b.U32(dwSame);
+    if (v >= 172) b.U32(dwGiant).U32(dwGiantSize);
+    return b.U32(2).Str(strName).Str(strPath);
+}
+
+inline cBytes& SwordPos(cBytes& b, u32 v, const tSwordPos& p)
+{
+    b.U32(v >= 138 ? 10 : 8).U32(p[0]).U32(p[1]);
+    if (v >= 138) b.U32(p[2]).U32(p[3]);
+    for (size_t i = 4; i < p.size(); ++i) b.U32(p[i]);
+    return b.U32(0);
+}
+
+inline cBytes& SwordType(cBytes& b, u32 v, const std::string& strName, const std::string& strLeft,
+                         const std::string& strRight, u32 dwSame, const std::vector<tSwordPos>& positions)
+{
+    if (v >= 151)
+        b.U32(1).U32(dwSame);
+    else
+        b.U32(0);
+    b.U32(3).Str(strName).Str(strLeft).Str(strRight).U32(static_cast<u32>(positions.size()));
+    for (const tSwordPos& p : positions) SwordPos(b, v, p);
+    return b;
+}
+
+inline cBytes& Effect(cBytes& b, u32 v, const std::string& strName, const std::string& strPath, u32 dwSame,
+                      u32 dwWidth, u32 dwHeight, u32 dwEnlarge, const std::vector<tFrame>& frames = {{0, 1}})
+{
+    if (v >= 151)
+        b.U32(4).U32(dwSame);
+    else
+        b.U32(3);
+    b.U32(dwWidth).U32(dwHeight).U32(dwEnlarge);
+    b.U32(2).Str(strName).Str(strPath).U32(static_cast<u32>(frames.size()));
+    for (const tFrame& f : frames) b.U32(2).U32(f[0]).U32(f[1]).U32(0);
+    return b;
+}
+
+// A chara effect or screen effect: kind, then the five parameters as one field.
+inline cBytes& KindEffect(cBytes& b, const std::string& strName, u32 dwKind, const tParams& params)
+{
+    b.U32(2).U32(dwKind);
+    for (s32 n : params) b.U32(static_cast<u32>(n));
+    return b.U32(1).Str(strName);
+}
+
+// A picture or a sound effect.
+inline cBytes& FileEntry(cBytes& b, u32 v, const std::string& strName, const std::string& strPath, u32 dwSame)
+{
+    if (v >= 151)
+        b.U32(1).U32(dwSame);
+    else
+        b.U32(0);
+    return b.U32(2).Str(strName).Str(strPath);
+}
+
+inline cBytes& Bgm(cBytes& b, u32 v, const std::string& strName, const std::string& strPath, u32 dwSame,
+                   u32 dwVolume)
+{
+    b.U32((v >= 151 ? 1 : 0) + (v >= 814 ? 1 : 0));
+    if (v >= 151) b.U32(dwSame);
+    if (v >= 814) b.U32(dwVolume);
+    return b.U32(2).Str(strName).Str(strPath);
+}
+
+}  // namespace dbbytes
+
+// One old table file and the file that version 950 writes after loading it
+// into the default table (or into the table as prepare left it).
+struct cUpgradeCase {
+    const char* lpWhat;
+    std::vector<u8> old;
+    std::vector<u8> upgraded;
+    std::function<void(cDatabase&)> prepare = nullptr;
+    std::function<void(const cDatabase&)> check = nullptr;
+};
+
+template <class T>
+void ExpectUpgrades(std::vector<T> cDatabase::*pTable, const std::string& strPath,
+                    const std::vector<cUpgradeCase>& cases)
+{
+    for (const cUpgradeCase& c : cases) {
+        SCOPED_TRACE(c.lpWhat);
+        cDatabase db;
+        if (c.prepare) c.prepare(db);
+        ASSERT_TRUE(WriteFileBytes(strPath, c.old));
+        ASSERT_EQ(LoadTable(db.*pTable, strPath), 1u);
+        if (c.check) c.check(db);
+        ASSERT_EQ(SaveTable(db.*pTable, strPath), 1u);
+        EXPECT_BYTES(c.upgraded, ReadFileBytes(strPath));
+    }
+}
+
+// The platform's file system with one step made to fail on paths that
+// contain a given text.
+class cFaultFs : public cFileSystem {
+public:
+    std::string m_strFailCopy;     // CopyOneFile of a source containing it
+    std::string m_strFailReplace;  // MoveOver onto a target containing it
+
+    FILE* Open(const std::string& s, const char* m) override { return m_Real.Open(s, m); }
+    bool Exists(const std::string& s) override { return m_Real.Exists(s); }
+    bool IsFolder(const std::string& s) override { return m_Real.IsFolder(s); }
+    bool MakeFolder(const std::string& s) override { return m_Real.MakeFolder(s); }
+    bool RemoveFile(const std::string& s) override { return m_Real.RemoveFile(s); }
+    bool RemoveFolder(const std::string& s) override { return m_Real.RemoveFolder(s); }
+    bool MoveOver(const std::string& a, const std::string& b) override
+    {
+        return !Hits(b, m_strFailReplace) && m_Real.MoveOver(a, b);
+    }
+    bool Rename(const std::string& a, const std::string& b) override { return m_Real.Rename(a, b); }
+    bool CopyOneFile(const std::string& a, const std::string& b) override
+    {
+        return !Hits(a, m_strFailCopy) && m_Real.CopyOneFile(a, b);
+    }
+    bool ListFolder(const std::string& s, std::vector<cDirEntry>& e) override { return m_Real.ListFolder(s, e); }
+    bool GetCurrentFolder(std::string& s) override { return m_Real.GetCurrentFolder(s); }
+    bool SetCurrentFolder(const std::string& s) override { return m_Real.SetCurrentFolder(s); }
+
+private:
+    static bool Hits(const std::string& strPath, const std::string& strPart)
+    {
+        return !strPart.empty() && strPath.find(strPart) != std::string::npos;
+    }
+    cFileSystem& m_Real = PlatformFileSystem();
+};
