@@ -101,3 +101,11 @@ void cDatabase::NormalizeEffectKinds()
     SafeAt(m_vCharaEffect, 0).m_dwKind = 0;
     SafeAt(m_vScrEffect, 0).m_dwKind = 0;
 }
+
+u32 cDatabase::Count(eFlowRefTable eTable) const
+{
+    switch (eTable) {
+    case eFlowRefTable::Effect: return static_cast<u32>(m_vEffect.size());
+    }
+    return kUnknownCount;
+}

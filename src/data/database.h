@@ -11,8 +11,9 @@
 #include "data/db_sword.h"
 #include "data/ed_data.h"
 #include "data/serial.h"
+#include "flow/flow_refs.h"
 
-class cDatabase : public cEdData {
+class cDatabase : public cEdData, public cFlowRefs {
 public:
     // SwordType.dat files older than this counted only their first 128 records.
     static constexpr u32 kSwordTypeCutBelow = 828;
@@ -35,6 +36,9 @@ public:
     // The container itself is never stored as one object.
     using cEdData::Load;
     using cEdData::Save;
+
+    // The flow records repair their references against these tables.
+    u32 Count(eFlowRefTable eTable) const override;
 
     // Every table refilled with its default records.
     void SetDefaults();

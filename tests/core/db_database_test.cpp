@@ -5,6 +5,8 @@
 #include "app/log.h"
 #include "data/database.h"
 #include "data/project_paths.h"
+#include "flow/ed_shot.h"
+#include "flow/flow_refs.h"
 #include "db_test_util.h"
 #include "support/test_env.h"
 
@@ -347,3 +349,18 @@ TEST_F(Database, DefaultContent)
 }
 
 }  // namespace
+
+TEST_F(Database, FlowRecordsCheckEffectReferencesAgainstTheEffectTable)
+{
+    cDatabase db;
+    db.m_vEffect.resize(3);
+    SetFlowRefs(&db);
+    cEdShot shot;
+    shot.m_wEffect = 2;
+    shot.Normalize();
+    EXPECT_EQ(shot.m_wEffect, 2);
+    shot.m_wEffect = 3;
+    shot.Normalize();
+    EXPECT_EQ(shot.m_wEffect, 0);
+    SetFlowRefs(nullptr);
+}
