@@ -224,9 +224,10 @@ TEST_F(SoundWin, MidiLibraryRefusesWhatItCantPlay)
     m_Mgr.SetSlot(0, "bgm\\a.wav", 100);  // kind unknown: the library takes only ".mid"
     EXPECT_EQ(m_Mgr.Play(0, 0, 1, 0, 1), 0u);
     EXPECT_EQ(m_Mgr.CurrentSlot(), -1);
+    EXPECT_EQ(m_Ggs4.Play(0, "bgm\\a.MID", 0, 100), 0u);  // the manager lowers it first
     m_Mgr.Close();
     EXPECT_EQ(Calls(), (tLines{"attach", "GGS4OpenDevice -1 0", "GGS4Pause", "GGS4AddListFromFileA bgm\\a.mid 0 0",
-                               "GGS4Stop 0", "GGS4Pause", "GGS4Stop 0", "GGS4CloseDevice", "detach"}));
+                               "GGS4Stop 0", "GGS4Pause", "GGS4Stop 0", "GGS4Pause", "GGS4CloseDevice", "detach"}));
 }
 
 TEST_F(SoundWin, AFailingMidiDeviceFallsBackToTheStreamPlayers)
@@ -411,11 +412,22 @@ TEST_F(SoundWin, MciOpensWaveAndSequencerDevices)
     EXPECT_TRUE(Contains(errors, "Stop成功！ mr =        0 stop =0") || Contains(errors, "Stop失敗！"))
         << ReadFileText("EC_Editor.txt");
 
+    // A wave device closes only its own record's device; the sequencer
+    // closes every device.
+    ASSERT_TRUE(WriteFileBytes("wave\\b.wav", WaveFile()));
+    const char* aTwo[] = {"wave\\free.wav", "wave\\b.wav", nullptr};
+    EXPECT_TRUE(mci.Open("waveaudio", aTwo));
+    MCIDEVICEID idSecond = mci.DeviceId(1);
+    EXPECT_NE(idSecond, 0u);
+    EXPECT_EQ(mci.PlayFile(nullptr, 0, strWave, 0), 1u);
+    EXPECT_EQ(mci.DeviceId(1), idSecond);
+
     // A MIDI file: the caller's path gets the extension "mid".
     ASSERT_TRUE(WriteFileBytes("wave\\a.mid", kMidiFile));
     std::string strMidi = "wave\\a.MID";
     u32 bPlayed = mci.PlayFile(nullptr, 0, strMidi, 0);
     EXPECT_EQ(strMidi, "wave\\a.mid");
+    EXPECT_EQ(mci.DeviceId(1), 0u);
     if (!bPlayed) {
         EXPECT_TRUE(Contains(Lines(ReadFileText("EC_Editor.txt")), "ChangeSound失敗！ wave\\a.mid"));
     }
