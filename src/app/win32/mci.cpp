@@ -114,8 +114,10 @@ void cMci::Stop(u32 bPause)
     MCI_GENERIC_PARMS parms = {};
     if (!bPause) {
         MCIERROR mr = Send(id, MCI_STOP, 0, &parms);
-        ErrLogPrintf(mr ? "Stop失敗！ mr = %8x stop =%d" : "Stop成功！ mr = %8x stop =%d", static_cast<unsigned>(mr),
-                     m_nCurrent);
+        if (mr)
+            ErrLogPrintf("Stop失敗！ mr = %8x stop =%d", static_cast<unsigned>(mr), m_nCurrent);
+        else
+            ErrLogPrintf("Stop成功！ mr = %8x stop =%d", 0u, m_nCurrent);
         MCI_SEEK_PARMS seek = {};
         Send(id, MCI_SEEK, MCI_SEEK_TO_START, &seek);
     } else {

@@ -73,7 +73,8 @@ void cOggPlayer::Stop()
 
 void cOggPlayer::SetVolume(s32 nChannel, s32 nVolume)
 {
-    if (cVoxVoice* lpVoice = Voice(nChannel)) lpVoice->SetVolume(nVolume < 100 ? static_cast<float>(nVolume * 0.01) : 1.0f);
+    cVoxVoice* lpVoice = Voice(nChannel);
+    if (lpVoice) lpVoice->SetVolume(nVolume < 100 ? static_cast<float>(nVolume * 0.01) : 1.0f);
 }
 
 void cOggPlayer::Release()
