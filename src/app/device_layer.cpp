@@ -1,0 +1,3 @@
+#include "app/device_layer.h"
+
+void ReleaseSoundDevice() {}
