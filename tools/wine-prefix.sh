@@ -7,7 +7,7 @@ mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
 # Bump the marker when the preparation below changes.
-marker="$WINEPREFIX/.tarvenol-ready-2"
+marker="$WINEPREFIX/.tarvenol-ready-3"
 [ -f "$marker" ] && exit 0
 
 wineboot -u </dev/null >/dev/null 2>&1
@@ -24,6 +24,9 @@ reg=$(mktemp --suffix=.reg)
   for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
     printf '"%s"="IPAPGothic"\r\n' "$face"
   done
+  # A crashing program ends with a backtrace instead of a crash dialog that
+  # would wait for ever.
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
   # Without a window manager every shown or hidden top-level window would
   # wait two seconds for one; a virtual desktop has none to wait for.
   if [ "${TARVENOL_VIRTUAL_DESKTOP:-1}" = 1 ]; then
