@@ -6,7 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
-[ -f "$WINEPREFIX/.tarvenol-ready" ] && exit 0
+[ -f "$WINEPREFIX/.tarvenol-ready-2" ] && exit 0
 
 wineboot -u </dev/null >/dev/null 2>&1
 wineserver -w
@@ -22,8 +22,12 @@ reg=$(mktemp --suffix=.reg)
   for face in "ＭＳ Ｐゴシック" "MS PGothic"; do
     printf '"%s"="IPAPGothic"\r\n' "$face"
   done
+  # Wine draws the windows itself: without a window manager (Xvfb) every
+  # hidden or destroyed window would otherwise wait two seconds for one.
+  printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+  printf '"Managed"="N"\r\n'
 } | iconv -f UTF-8 -t UTF-16 >"$reg"
 wine regedit /S "$(winepath -w "$reg")" </dev/null >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
-touch "$WINEPREFIX/.tarvenol-ready"
+touch "$WINEPREFIX/.tarvenol-ready-2"
