@@ -95,7 +95,17 @@ public:
     static INT_PTR CALLBACK PageDlgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 protected:
+    u32 m_dwState = 0;  // 0 modal, 1 modeless (pages too)
+    u32 m_dwFlags = 0;
+    int m_nResult = 0;
+    cHook m_Hook;
+    cWndBase* m_lpParentClass = nullptr;
+    cWndGroup* m_lpHost = nullptr;
     cCtrlDesc<cCtrlPicture> m_Picture;
+    cCtrlDesc<cScrollCtrl> m_HScroll;
+    cCtrlDesc<cScrollCtrl> m_VScroll;
+    u32 m_bUpdating = 0;
+    std::vector<cCtrl*> m_Ctrls;  // attached wrappers, in attach order; not owned
 
 private:
     static INT_PTR Dispatch(cDlgBase* lpInit, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -109,15 +119,5 @@ private:
     void ScrollByKey(WPARAM wParam);
     void HideOrDisableOthers();
 
-    u32 m_dwState = 0;  // 0 modal, 1 modeless
-    u32 m_dwFlags = 0;
-    int m_nResult = 0;
-    cHook m_Hook;
-    cWndBase* m_lpParentClass = nullptr;
-    cWndGroup* m_lpHost = nullptr;
-    cCtrlDesc<cScrollCtrl> m_HScroll;
-    cCtrlDesc<cScrollCtrl> m_VScroll;
-    u32 m_bUpdating = 0;
-    std::vector<cCtrl*> m_Ctrls;
-    s32 m_anAutoScroll[4] = {};  // calls outside the view, left, right, up, down
+    s32 m_anAutoScroll[4] = {};  // calls outside the view: left, right, up, down
 };

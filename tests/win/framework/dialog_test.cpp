@@ -337,6 +337,19 @@ TEST_F(Dialogs, OwnScrollBarsSitBesideTheViewAndFollowTheKeys)
     EXPECT_EQ(rcV.right, rcClient.right);
     EXPECT_EQ(rcV.bottom, rcClient.bottom - GetSystemMetrics(SM_CYHSCROLL));
     EXPECT_EQ(dlg.GetView().right, rcClient.right - GetSystemMetrics(SM_CXVSCROLL));
+    // Resized, the bars follow the view's edges.
+    RECT rcWnd;
+    GetWindowRect(hDlg, &rcWnd);
+    SetWindowPos(hDlg, nullptr, 0, 0, rcWnd.right - rcWnd.left + 50, rcWnd.bottom - rcWnd.top + 30,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    GetClientRect(hDlg, &rcClient);
+    GetWindowRect(hV, &rcV);
+    GetWindowRect(hH, &rcH);
+    MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rcV), 2);
+    MapWindowPoints(nullptr, hDlg, reinterpret_cast<POINT*>(&rcH), 2);
+    EXPECT_EQ(rcV.right, rcClient.right);
+    EXPECT_EQ(rcH.bottom, rcClient.bottom);
+    EXPECT_EQ(rcH.right - rcH.left, dlg.GetView().right - dlg.GetView().left);
 
     auto pos = [](HWND h) { return GetScrollPos(h, SB_CTL); };
     struct {
