@@ -1,27 +1,59 @@
-// The program's entry point.
+// The program's entry point: logs, the top-level window and the message
+// loop.
 #include <windows.h>
+#include <commctrl.h>
 
 #include "app/fatal.h"
 #include "app/log.h"
 #include "app/path.h"
+#include "app/win32/gui/main_wnd.h"
+#include "app/win32/gui/message_loop.h"
 #include "app/win32/host_win32.h"
 #include "data/ed_data.h"
+#include "framework/dlg_base.h"
+#include "framework/hook.h"
 
 namespace {
 
-const char* const kWindowClass = "Tarvenol_Editor";
 const char* const kVersionText = "950";
 cWin32Host g_Host;
 
-LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+bool RegisterMainClass(HINSTANCE hInstance)
 {
-    switch (uMsg) {
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    WNDCLASSEXA wc;
+    ZeroMemory(&wc, sizeof wc);
+    wc.cbSize = sizeof wc;
+    wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = MainWndProc;
+    wc.hInstance = hInstance;
+    wc.hIcon = LoadIconA(hInstance, MAKEINTRESOURCEA(103));
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = kMainWindowClass;
+    return RegisterClassExA(&wc) != 0;
+}
+
+// The top-level window, off-screen: the editor's windows are its own.
+bool CreateMainWindow(HINSTANCE hInstance)
+{
+    g_MainWnd.SetGeometry(640, 480, 100, 100, 640, 480, WS_POPUP | WS_OVERLAPPEDWINDOW, 0, 0, 0, 0);
+    HWND hWnd = CreateWindowExA(0, kMainWindowClass, "Tarvenol", 0, 9999, 9999, g_MainWnd.GetWndWidth(),
+                                g_MainWnd.GetWndHeight(), nullptr, nullptr, hInstance, nullptr);
+    if (!hWnd) {
+        ReportOutOfMemory();
+        return false;
     }
+    g_Host.SetMainWindow(hWnd);
+    ShowWindow(hWnd, SW_SHOW);
+    UpdateWindow(hWnd);
+    g_MainWnd.Attach(0, nullptr, nullptr);
+    return true;
+}
+
+void ExitApplication()
+{
+    timeEndPeriod(1);
+    RemoveKeyboardHook();
 }
 
 }  // namespace
@@ -29,6 +61,8 @@ LRESULT CALLBACK MainWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
     timeBeginPeriod(1);
+    g_wDlgHScrollId = 1008;
+    g_wDlgVScrollId = 1009;
     SetHost(&g_Host);
     InitErrLog(0, "EC_Editor.txt");
     std::string strReport = "Report_Editor.txt";
@@ -38,31 +72,14 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     WriteSystemReport();
     SetDataVersion(kDataVersion);
 
-    WNDCLASSEXA wc;
-    ZeroMemory(&wc, sizeof wc);
-    wc.cbSize = sizeof wc;
-    wc.style = CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = hInstance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExA(&wc)) return 0;
+    SetProgramInstance(hInstance);
+    if (!RegisterMainClass(hInstance)) return 0;
+    InitCommonControls();
+    if (!CreateMainWindow(hInstance)) return 0;
 
-    HWND hWnd = CreateWindowExA(0, kWindowClass, "Tarvenol", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                640, 480, nullptr, nullptr, hInstance, nullptr);
-    if (!hWnd) return 0;
-    g_Host.SetMainWindow(hWnd);
-    ShowWindow(hWnd, SW_SHOW);
-    UpdateWindow(hWnd);
-
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    int nExitCode = RunMessageLoop();
+    ExitApplication();
     g_Host.SetMainWindow(nullptr);
     SetHost(nullptr);
-    timeEndPeriod(1);
-    return static_cast<int>(msg.wParam);
+    return nExitCode;
 }

@@ -1,0 +1,43 @@
+#include "stage_editor/stage_edit_wnd.h"
+
+#include "app/win32/gui/main_wnd.h"
+#include "database_editor/database_dlg.h"
+
+cStageEditWnd::cStageEditWnd(cWndBase* lpParent, cWndList* lpRegistry)
+    : cDlgBase(kIddStageEdit, lpParent, kModeWindow, lpRegistry)
+{
+}
+
+LRESULT cStageEditWnd::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    return DefaultProc(hWnd, uMsg, wParam, lParam);
+}
+
+void cStageEditWnd::OnInitDialog(WPARAM wParam, LPARAM lParam)
+{
+    cDlgBase::OnInitDialog(wParam, lParam);
+    m_bInitialized = 1;
+}
+
+void cStageEditWnd::ShowWindows()
+{
+    Show(true);
+    for (cPaletteWnd* lpPalette : m_lpPalette)
+        if (lpPalette) lpPalette->Show(true);
+}
+
+void cStageEditWnd::HideWindows()
+{
+    Show(false);
+    for (cPaletteWnd* lpPalette : m_lpPalette)
+        if (lpPalette) lpPalette->Show(false);
+}
+
+void cStageEditWnd::MinimizeAll()
+{
+    m_bMinimized = 1;
+    HideWindows();
+    if (g_MainWnd.GetHwnd()) ShowWindow(g_MainWnd.GetHwnd(), SW_MINIMIZE);
+}
+
+cDatabaseDlg* cStageEditWnd::DatabaseWnd() const { return static_cast<cDatabaseDlg*>(m_lpDatabaseWnd); }

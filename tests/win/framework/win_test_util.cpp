@@ -1,0 +1,172 @@
+#include "win_test_util.h"
+
+#include <commctrl.h>
+
+#include "framework/hook.h"
+
+void cWinTest::SetUp()
+{
+    cCoreTest::SetUp();
+    static bool s_bInit = false;
+    if (!s_bInit) {
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+        InitCommonControlsEx(&icc);
+        s_bInit = true;
+    }
+    ASSERT_EQ(g_WndList.WndCount(), 0u) << "a test left windows listed";
+    ASSERT_EQ(g_WndList.GroupCount(), 0u);
+}
+
+void cWinTest::TearDown()
+{
+    EXPECT_EQ(g_WndList.WndCount(), 0u);
+    EXPECT_EQ(g_WndList.GroupCount(), 0u);
+    RemoveKeyboardHook();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    cCoreTest::TearDown();
+}
+
+void Pump(DWORD nMs, const std::function<bool()>& done)
+{
+    DWORD dwStart = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (g_WndList.PreTranslate(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (done && done()) return;
+        if (GetTickCount() - dwStart >= nMs) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+cTestDlg::cTestDlg(u16 wId, u32 dwMode, cWndList* lpRegistry, cWndBase* lpParent)
+    : cDlgBase(wId, lpParent, dwMode, lpRegistry)
+{
+}
+
+cTestDlg::~cTestDlg()
+{
+    if (m_lpDeleted) ++*m_lpDeleted;
+}
+
+LRESULT cTestDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    ++m_Seen[uMsg];
+    if (uMsg == WM_KEYDOWN) m_KeyDowns.push_back(wParam);
+    if (uMsg == WM_HSCROLL || uMsg == WM_VSCROLL) m_Scrolls.emplace_back(uMsg, LOWORD(wParam));
+    LRESULT lResult = DefaultProc(hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_CLOSE) Close(0);
+    return lResult;
+}
+
+void cTestDlg::OnInitDialog(WPARAM wParam, LPARAM lParam)
+{
+    cDlgBase::OnInitDialog(wParam, lParam);
+    if (m_OnInit) m_OnInit(*this);
+    m_bInitialized = 1;
+}
+
+void cTestDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    cDlgBase::OnCommand(wParam, lParam);
+    // Commands of menus, accelerators and tests; controls' own notifications
+    // carry their window.
+    if (lParam == 0) m_Commands.push_back(LOWORD(wParam));
+    if (LOWORD(wParam) == IDOK) Close(1);
+    if (LOWORD(wParam) == IDCANCEL) Close(0);
+}
+
+cTestGroup::cTestGroup(cWndBase* lpOwner, cWndList* lpRegistry, std::vector<u16> pageIds, int* lpDeletedPages)
+    : cWndGroup(1, lpOwner, lpRegistry)
+{
+    for (u16 wId : pageIds) {
+        cTestDlg* lpPage = new cTestDlg(wId, kModePage, lpRegistry, lpOwner);
+        lpPage->m_lpDeleted = lpDeletedPages;
+        m_Owned.push_back(lpPage);
+        AddPage(lpPage);
+    }
+}
+
+cTestGroup::~cTestGroup()
+{
+    CloseSheet();
+    for (cTestDlg* lpPage : m_Owned) delete lpPage;
+}
+
+namespace {
+cModalDriver* g_lpDriver = nullptr;
+
+struct cFind {
+    const std::string* lpTitle;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindTitled(HWND hWnd, LPARAM lParam)
+{
+    cFind* lpFind = reinterpret_cast<cFind*>(lParam);
+    char buf[256] = "";
+    GetWindowTextA(hWnd, buf, sizeof buf);
+    if (IsWindowVisible(hWnd) && *lpFind->lpTitle == buf) {
+        lpFind->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
+BOOL CALLBACK CountTop(HWND hWnd, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    EnumChildWindows(hWnd, CountChild, lParam);
+    return TRUE;
+}
+}  // namespace
+
+cModalDriver::cModalDriver(const std::string& strTitle, std::function<void(HWND)> action)
+    : m_strTitle(strTitle), m_Action(std::move(action))
+{
+    g_lpDriver = this;
+    m_nTimer = SetTimer(nullptr, 0, 10, OnTimer);
+}
+
+cModalDriver::~cModalDriver()
+{
+    if (m_nTimer) KillTimer(nullptr, m_nTimer);
+    if (g_lpDriver == this) g_lpDriver = nullptr;
+}
+
+void CALLBACK cModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    cModalDriver* lpDriver = g_lpDriver;
+    if (!lpDriver || lpDriver->m_bRan) return;
+    cFind find = {&lpDriver->m_strTitle, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTitled, reinterpret_cast<LPARAM>(&find));
+    if (!find.hFound) return;
+    KillTimer(nullptr, lpDriver->m_nTimer);
+    lpDriver->m_nTimer = 0;
+    lpDriver->m_bRan = true;
+    lpDriver->m_Action(find.hFound);
+}
+
+int CountThreadWindows()
+{
+    int n = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
+    return n;
+}
+
+void Activate(HWND hWnd)
+{
+    SetForegroundWindow(hWnd);
+    SetActiveWindow(hWnd);
+    Pump(30);
+}
