@@ -16,7 +16,7 @@ if [ $headless -eq 1 ]; then
 else
   # On a real display the editor's windows stand on the desktop itself.
   export TARVENOL_WINEPREFIX="$root/build/windows/wineprefix-display"
-  export TARVENOL_VIRTUAL_DESKTOP=0
+  export TARVENOL_UNMANAGED_WINDOWS=0
 fi
 source "$root/tools/wine-session.sh"
 wine_session_start

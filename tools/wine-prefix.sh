@@ -7,7 +7,7 @@ mkdir -p "$WINEPREFIX"
 exec 9>"$WINEPREFIX.lock"
 flock 9
 # Bump the marker when the preparation below changes.
-marker="$WINEPREFIX/.tarvenol-ready-3"
+marker="$WINEPREFIX/.tarvenol-ready-4"
 [ -f "$marker" ] && exit 0
 
 wineboot -u </dev/null >/dev/null 2>&1
@@ -27,11 +27,10 @@ reg=$(mktemp --suffix=.reg)
   # A crashing program ends with a backtrace instead of a crash dialog that
   # would wait for ever.
   printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\r\n"ShowCrashDialog"=dword:00000000\r\n'
-  # Without a window manager every shown or hidden top-level window would
-  # wait two seconds for one; a virtual desktop has none to wait for.
-  if [ "${TARVENOL_VIRTUAL_DESKTOP:-1}" = 1 ]; then
-    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]\r\n"Desktop"="Default"\r\n'
-    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]\r\n"Default"="1280x1024"\r\n'
+  # Without a window manager (Xvfb) every hidden or destroyed window would
+  # wait two seconds for one: let Wine draw the windows itself.
+  if [ "${TARVENOL_UNMANAGED_WINDOWS:-1}" = 1 ]; then
+    printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n'
   fi
 } | iconv -f UTF-8 -t UTF-16 >"$reg"
 wine regedit /S "$(winepath -w "$reg")" </dev/null >/dev/null 2>&1

@@ -8,7 +8,7 @@
 #include "app/path.h"
 #include "app/win32/gui/main_wnd.h"
 #include "app/win32/gui/message_loop.h"
-#include "app/win32/host_win32.h"
+#include "app/win32/gui/editor_host.h"
 #include "data/ed_data.h"
 #include "framework/dlg_base.h"
 #include "framework/hook.h"
@@ -16,7 +16,7 @@
 namespace {
 
 const char* const kVersionText = "950";
-cWin32Host g_Host;
+cEditorHost g_Host;
 
 bool RegisterMainClass(HINSTANCE hInstance)
 {

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/win32/gui/editor_host.h"
 #include "framework/dlg_item.h"
 #include "framework/input_dlg.h"
 #include "resources/resource.h"
@@ -126,6 +127,21 @@ TEST_F(InputDialogs, MessageWindowStandsAloneAndDisablesTheOthers)
     EXPECT_TRUE(IsWindowEnabled(other.GetHwnd()));
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
     other.Close(0);
+}
+
+TEST_F(InputDialogs, EditorHostShowsTheWaitMessageOfLongOperations)
+{
+    cEditorHost host;
+    host.ShowWaitMessage(nullptr, "エディットデータをバックアップしています...", "バックアップ");
+    ASSERT_TRUE(MessageWindow());
+    HWND hMsg = MessageWindow()->GetHwnd();
+    EXPECT_EQ(Text(hMsg, IDC_MESSAGE_TEXT), "エディットデータをバックアップしています...");
+    char buf[64] = "";
+    GetWindowTextA(hMsg, buf, sizeof buf);
+    EXPECT_STREQ(buf, "バックアップ");
+    host.CloseWaitMessage();
+    EXPECT_FALSE(IsWindow(hMsg));
+    EXPECT_EQ(MessageWindow(), nullptr);
 }
 
 }  // namespace
