@@ -9,6 +9,7 @@
 
 #include "app/file_system.h"
 #include "data/database.h"
+#include "support/forwarding_fs.h"
 #include "support/test_env.h"
 
 namespace dbbytes {
@@ -161,34 +162,23 @@ void ExpectUpgrades(std::vector<T> cDatabase::*pTable, const std::string& strPat
 
 // The platform's file system with one step made to fail on paths that
 // contain a given text.
-class cFaultFs : public cFileSystem {
+class cFaultFs : public cForwardingFs {
 public:
     std::string m_strFailCopy;     // CopyOneFile of a source containing it
     std::string m_strFailReplace;  // MoveOver onto a target containing it
 
-    FILE* Open(const std::string& s, const char* m) override { return m_Real.Open(s, m); }
-    bool Exists(const std::string& s) override { return m_Real.Exists(s); }
-    bool IsFolder(const std::string& s) override { return m_Real.IsFolder(s); }
-    bool MakeFolder(const std::string& s) override { return m_Real.MakeFolder(s); }
-    bool RemoveFile(const std::string& s) override { return m_Real.RemoveFile(s); }
-    bool RemoveFolder(const std::string& s) override { return m_Real.RemoveFolder(s); }
     bool MoveOver(const std::string& a, const std::string& b) override
     {
         return !Hits(b, m_strFailReplace) && m_Real.MoveOver(a, b);
     }
-    bool Rename(const std::string& a, const std::string& b) override { return m_Real.Rename(a, b); }
     bool CopyOneFile(const std::string& a, const std::string& b) override
     {
         return !Hits(a, m_strFailCopy) && m_Real.CopyOneFile(a, b);
     }
-    bool ListFolder(const std::string& s, std::vector<cDirEntry>& e) override { return m_Real.ListFolder(s, e); }
-    bool GetCurrentFolder(std::string& s) override { return m_Real.GetCurrentFolder(s); }
-    bool SetCurrentFolder(const std::string& s) override { return m_Real.SetCurrentFolder(s); }
 
 private:
     static bool Hits(const std::string& strPath, const std::string& strPart)
     {
         return !strPart.empty() && strPath.find(strPart) != std::string::npos;
     }
-    cFileSystem& m_Real = PlatformFileSystem();
 };

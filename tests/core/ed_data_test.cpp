@@ -6,6 +6,7 @@
 #include "app/file_system.h"
 #include "data/ed_data.h"
 #include "data/serial.h"
+#include "support/forwarding_fs.h"
 #include "support/test_env.h"
 
 namespace {
@@ -308,7 +309,7 @@ TEST_F(DataFile, RegisteredCountsFollowTheVersion)
 }
 
 // A file system that fails one step of a save.
-class cFailingFs : public cFileSystem {
+class cFailingFs : public cForwardingFs {
 public:
     enum eFail { kWrite, kReplace, kFlush };
     explicit cFailingFs(eFail eWhat) : m_eWhat(eWhat) {}
@@ -327,23 +328,12 @@ public:
 #endif
         return m_Real.Open(strPath, lpMode);
     }
-    bool Exists(const std::string& s) override { return m_Real.Exists(s); }
-    bool IsFolder(const std::string& s) override { return m_Real.IsFolder(s); }
-    bool MakeFolder(const std::string& s) override { return m_Real.MakeFolder(s); }
-    bool RemoveFile(const std::string& s) override { return m_Real.RemoveFile(s); }
-    bool RemoveFolder(const std::string& s) override { return m_Real.RemoveFolder(s); }
     bool MoveOver(const std::string& a, const std::string& b) override
     {
         return m_eWhat != kReplace && m_Real.MoveOver(a, b);
     }
-    bool Rename(const std::string& a, const std::string& b) override { return m_Real.Rename(a, b); }
-    bool CopyOneFile(const std::string& a, const std::string& b) override { return m_Real.CopyOneFile(a, b); }
-    bool ListFolder(const std::string& s, std::vector<cDirEntry>& e) override { return m_Real.ListFolder(s, e); }
-    bool GetCurrentFolder(std::string& s) override { return m_Real.GetCurrentFolder(s); }
-    bool SetCurrentFolder(const std::string& s) override { return m_Real.SetCurrentFolder(s); }
 
 private:
-    cFileSystem& m_Real = PlatformFileSystem();
     eFail m_eWhat;
 };
 

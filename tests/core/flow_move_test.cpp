@@ -154,13 +154,7 @@ std::vector<u8> MoveBody(u32 v, const cEdMove& m)
 
 TEST_F(FlowMove, OlderVersionsMigrate)
 {
-    using fnEdit = void (*)(cEdMove&);
-    struct {
-        u32 dwVersion;
-        fnEdit pfnStored;    // the values written for that version
-        fnEdit pfnBefore;    // the record before loading (defaults when null)
-        fnEdit pfnExpected;  // what differs from the stored values afterwards
-    } rows[] = {
+    const cMigrationRow<cEdMove> rows[] = {
         // Below 158 there is no rotation flag: it becomes 0 (its default is 1).
         {157, [](cEdMove& m) { m.m_nDirection = 3; }, nullptr, [](cEdMove& m) { m.m_bMove5 = 0; }},
         {158, [](cEdMove& m) { m.m_bMove5 = 1; }, nullptr, nullptr},
@@ -190,22 +184,7 @@ TEST_F(FlowMove, OlderVersionsMigrate)
         {891, [](cEdMove& m) { m.m_nTargetUnit = 1; }, nullptr, nullptr},
         {892, [](cEdMove& m) { m.m_nOrigin = 2; }, nullptr, nullptr},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.dwVersion);
-        cEdMove stored;
-        r.pfnStored(stored);
-        cEdMove rec;
-        if (r.pfnBefore) r.pfnBefore(rec);
-        ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, MoveBody(r.dwVersion, stored))));
-
-        // Unstored fields keep the record's values, then the steps apply.
-        cEdMove expected = stored;
-        for (const cFieldDesc& d : cEdMove::FieldTable().All())
-            if (!d.IsStoredIn(r.dwVersion)) memcpy(d.Address(expected), d.Address(rec), d.Bytes());
-        if (r.pfnExpected) r.pfnExpected(expected);
-        EXPECT_TRUE(rec == expected);
-        EXPECT_BYTES(SavedBytes(expected), SavedBytes(rec));
-    }
+    ExpectMigrations(rows, MoveBody);
 }
 
 TEST_F(FlowMove, DamagedBodies)

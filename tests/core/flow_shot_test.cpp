@@ -244,13 +244,7 @@ std::vector<u8> ShotBody(u32 v, const cEdShot& s)
 
 TEST_F(FlowShot, OlderVersionsMigrate)
 {
-    using fnEdit = void (*)(cEdShot&);
-    struct {
-        u32 dwVersion;
-        fnEdit pfnStored;    // the values written for that version
-        fnEdit pfnBefore;    // the record before loading (defaults when null)
-        fnEdit pfnExpected;  // what differs from the stored values afterwards
-    } rows[] = {
+    const cMigrationRow<cEdShot> rows[] = {
         // Below 158 there is no mirror flag: 0 (its default is 1).
         {157, [](cEdShot& s) { s.m_nDirection = 2; }, nullptr, [](cEdShot& s) { s.m_bMirror = 0; }},
         {158, [](cEdShot& s) { s.m_bMirror = 1; }, nullptr, nullptr},
@@ -317,21 +311,7 @@ TEST_F(FlowShot, OlderVersionsMigrate)
              s.m_bMirror = 0;
          }},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.dwVersion);
-        cEdShot stored;
-        r.pfnStored(stored);
-        cEdShot rec;
-        if (r.pfnBefore) r.pfnBefore(rec);
-        ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, ShotBody(r.dwVersion, stored))));
-
-        cEdShot expected = stored;
-        for (const cFieldDesc& d : cEdShot::FieldTable().All())
-            if (!d.IsStoredIn(r.dwVersion)) memcpy(d.Address(expected), d.Address(rec), d.Bytes());
-        if (r.pfnExpected) r.pfnExpected(expected);
-        EXPECT_TRUE(rec == expected);
-        EXPECT_BYTES(SavedBytes(expected), SavedBytes(rec));
-    }
+    ExpectMigrations(rows, ShotBody);
 }
 
 TEST_F(FlowShot, DamagedBodies)

@@ -2,6 +2,7 @@
 // Helpers of the flow-model tests: record bodies built by hand for one data
 // version, and loading and saving a record through a data file.
 #include <climits>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -101,5 +102,39 @@ void ExpectEveryTruncationFails(const std::vector<u8>& full, const T& before)
         T rec = before;
         EXPECT_FALSE(LoadFromBytes(rec, std::vector<u8>(full.begin(), full.begin() + n))) << "length " << n;
         EXPECT_TRUE(rec == before) << "length " << n;
+    }
+}
+
+// One migration step: the values a file of that version stored, the record
+// before loading (defaults when null) and what the step changes afterwards.
+template <class T>
+struct cMigrationRow {
+    using fnEdit = void (*)(T&);
+    u32 dwVersion;
+    fnEdit pfnStored;
+    fnEdit pfnBefore;
+    fnEdit pfnExpected;
+};
+
+// Loads each row's body, built by bodyOf(version, stored record), and checks
+// that fields the version didn't store kept the record's values and that
+// the step's changes were made; the saved files must match too.
+template <class T, size_t N, class F>
+void ExpectMigrations(const cMigrationRow<T> (&rows)[N], F bodyOf)
+{
+    for (const cMigrationRow<T>& r : rows) {
+        SCOPED_TRACE(r.dwVersion);
+        T stored;
+        r.pfnStored(stored);
+        T rec;
+        if (r.pfnBefore) r.pfnBefore(rec);
+        ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, bodyOf(r.dwVersion, stored))));
+
+        T expected = stored;
+        for (const cFieldDesc& d : T::FieldTable().All())
+            if (!d.IsStoredIn(r.dwVersion)) memcpy(d.Address(expected), d.Address(rec), d.Bytes());
+        if (r.pfnExpected) r.pfnExpected(expected);
+        EXPECT_TRUE(rec == expected);
+        EXPECT_BYTES(SavedBytes(expected), SavedBytes(rec));
     }
 }
