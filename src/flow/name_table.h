@@ -30,6 +30,14 @@ public:
     constexpr bool Has(long long nValue) const { return nValue >= 0 && nValue < static_cast<long long>(m_nCount); }
     // The name of a value; "" for a value out of the table.
     const char* At(long long nValue) const { return Has(nValue) ? m_lpNames[nValue] : ""; }
+    // The value whose name is exactly this text; -1 when no name is (the
+    // closing empty string is not a name).
+    long long IndexOf(const std::string& str) const
+    {
+        for (u32 i = 0; i < m_nCount; ++i)
+            if (str == m_lpNames[i]) return i;
+        return -1;
+    }
     // The raw array, closing empty string included.
     const char* const* Data() const { return m_lpNames; }
     // The names as strings, in value order (to fill a combo box).
