@@ -216,6 +216,16 @@ s32 cFormula::ParseOperator(const std::string& strText)
     return Reduce(tokens);
 }
 
+void cFormula::SetGameValue(cFormulaToken& tok, u32 nKind, u32 nObject)
+{
+    tok.m_nKind = nKind;
+    tok.m_nObject = nObject;
+    tok.m_lpTarget = &m_nScratch;
+    tok.m_nValue = m_nScratch;
+    tok.m_nMin = kGameValueMin;
+    tok.m_nMax = kGameValueMax;
+}
+
 bool cFormula::Classify(const std::string& strToken, u32 nObject, cFormulaToken& tok)
 {
     long long n = g_FormulaOperatorNames.IndexOf(strToken);
@@ -231,16 +241,15 @@ bool cFormula::Classify(const std::string& strToken, u32 nObject, cFormulaToken&
         return true;
     }
     long long nProperty = g_FormulaPropertyNames.IndexOf(strToken);
-    long long nSystem = nProperty >= 0 ? -1 : g_FormulaSystemNames.IndexOf(strToken);
-    if (nProperty >= 0 || nSystem >= 0) {
-        tok.m_nKind = nProperty >= 0 ? cFormulaToken::kProperty : cFormulaToken::kSystemValue;
-        tok.m_nProperty = nProperty >= 0 ? static_cast<u32>(nProperty) : 0;
-        tok.m_nSystemValue = nSystem >= 0 ? static_cast<u32>(nSystem) : 0;
-        tok.m_nObject = nObject;
-        tok.m_lpTarget = &m_nScratch;
-        tok.m_nValue = m_nScratch;
-        tok.m_nMin = kGameValueMin;
-        tok.m_nMax = kGameValueMax;
+    if (nProperty >= 0) {
+        SetGameValue(tok, cFormulaToken::kProperty, nObject);
+        tok.m_nProperty = static_cast<u32>(nProperty);
+        return true;
+    }
+    long long nSystem = g_FormulaSystemNames.IndexOf(strToken);
+    if (nSystem >= 0) {
+        SetGameValue(tok, cFormulaToken::kSystemValue, nObject);
+        tok.m_nSystemValue = static_cast<u32>(nSystem);
         return true;
     }
     if (!ParseConstant(strToken, tok.m_nValue)) {

@@ -53,6 +53,8 @@ private:
     s32 ParseGroups(std::string str);
     bool CallFunction(const std::string& strName, const std::string& str, size_t nOpen, s32& nValue);
     bool Classify(const std::string& strToken, u32 nObject, cFormulaToken& tok);
+    // A game object's property or a system value: assignable, 0 and up.
+    void SetGameValue(cFormulaToken& tok, u32 nKind, u32 nObject);
     s32 Reduce(std::vector<cFormulaToken>& tokens);
     bool Apply(const cFormulaToken& left, u32 nOperator, const cFormulaToken& right, s32& nResult);
 
