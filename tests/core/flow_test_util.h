@@ -13,7 +13,7 @@
 
 // A record body for one data version: the numeric fields that version
 // stores (each call is one field entry, added only when the version lies in
-// [from, until)), counted, then an empty string block.
+// [from, until)), counted, then the string block likewise.
 class cVersionBody {
 public:
     explicit cVersionBody(u32 dwVersion) : m_dwVersion(dwVersion) {}
@@ -31,7 +31,19 @@ public:
         return Add(cBytes().U16(a[0]).U16(a[1]).U16(a[2]), from, until);
     }
 
-    std::vector<u8> Get() const { return cBytes().U32(m_nCount).Raw(m_Fields).U32(0); }
+    cVersionBody& Str(const std::string& str, u32 from = 0, u32 until = UINT_MAX)
+    {
+        if (m_dwVersion >= from && m_dwVersion < until) {
+            m_Strings.Str(str);
+            ++m_nStrings;
+        }
+        return *this;
+    }
+
+    std::vector<u8> Get() const
+    {
+        return cBytes().U32(m_nCount).Raw(m_Fields).U32(m_nStrings).Raw(m_Strings);
+    }
 
 private:
     cVersionBody& Add(const cBytes& bytes, u32 from, u32 until)
@@ -46,6 +58,8 @@ private:
     u32 m_dwVersion;
     u32 m_nCount = 0;
     cBytes m_Fields;
+    u32 m_nStrings = 0;
+    cBytes m_Strings;
 };
 
 // A data file: the version word, then the bytes.
