@@ -1,48 +1,5 @@
 #include "win_test_util.h"
 
-#include <commctrl.h>
-
-#include "framework/hook.h"
-
-void cWinTest::SetUp()
-{
-    cCoreTest::SetUp();
-    static bool s_bInit = false;
-    if (!s_bInit) {
-        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
-        InitCommonControlsEx(&icc);
-        s_bInit = true;
-    }
-    ASSERT_EQ(g_WndList.WndCount(), 0u) << "a test left windows listed";
-    ASSERT_EQ(g_WndList.GroupCount(), 0u);
-}
-
-void cWinTest::TearDown()
-{
-    EXPECT_EQ(g_WndList.WndCount(), 0u);
-    EXPECT_EQ(g_WndList.GroupCount(), 0u);
-    RemoveKeyboardHook();
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    cCoreTest::TearDown();
-}
-
-void Pump(DWORD nMs, const std::function<bool()>& done)
-{
-    DWORD dwStart = GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (g_WndList.PreTranslate(&msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (done && done()) return;
-        if (GetTickCount() - dwStart >= nMs) return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    }
-}
-
 cTestDlg::cTestDlg(u16 wId, u32 dwMode, cWndList* lpRegistry, cWndBase* lpParent)
     : cDlgBase(wId, lpParent, dwMode, lpRegistry)
 {
@@ -117,18 +74,6 @@ BOOL CALLBACK FindTitled(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-BOOL CALLBACK CountChild(HWND, LPARAM lParam)
-{
-    ++*reinterpret_cast<int*>(lParam);
-    return TRUE;
-}
-
-BOOL CALLBACK CountTop(HWND hWnd, LPARAM lParam)
-{
-    ++*reinterpret_cast<int*>(lParam);
-    EnumChildWindows(hWnd, CountChild, lParam);
-    return TRUE;
-}
 }  // namespace
 
 cModalDriver::cModalDriver(const std::string& strTitle, std::function<void(HWND)> action)
@@ -155,18 +100,4 @@ void CALLBACK cModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     lpDriver->m_nTimer = 0;
     lpDriver->m_bRan = true;
     lpDriver->m_Action(find.hFound);
-}
-
-int CountThreadWindows()
-{
-    int n = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountTop, reinterpret_cast<LPARAM>(&n));
-    return n;
-}
-
-void Activate(HWND hWnd)
-{
-    SetForegroundWindow(hWnd);
-    SetActiveWindow(hWnd);
-    Pump(30);
 }

@@ -1,7 +1,6 @@
 #pragma once
-// Helpers of the framework test program: a fixture, a dialog that records
-// what reaches it, a wrapper that records its calls, a driver for modal
-// dialogs and a message pump that goes through the registry like the loop.
+// Helpers of the framework test program: a dialog that records what reaches
+// it, a wrapper that records its calls and a driver for modal dialogs.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -15,17 +14,8 @@
 #include "framework/wnd_group.h"
 #include "framework/wnd_list.h"
 #include "support/test_env.h"
+#include "support/win32/win_test.h"
 #include "test_ids.h"
-
-class cWinTest : public cCoreTest {
-protected:
-    void SetUp() override;
-    void TearDown() override;
-};
-
-// Dispatches this thread's messages (through the registry's pre-translation)
-// for about nMs milliseconds, or until done() holds.
-void Pump(DWORD nMs, const std::function<bool()>& done = nullptr);
 
 // A dialog that records what reaches it.
 class cTestDlg : public cDlgBase {
@@ -106,7 +96,3 @@ private:
     bool m_bRan = false;
 };
 
-// Windows of this thread, children included.
-int CountThreadWindows();
-// Brings the window to the front as the active one.
-void Activate(HWND hWnd);
