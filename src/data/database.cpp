@@ -105,7 +105,24 @@ void cDatabase::NormalizeEffectKinds()
 u32 cDatabase::Count(eFlowRefTable eTable) const
 {
     switch (eTable) {
+    case eFlowRefTable::AnimeSet: return static_cast<u32>(m_vAnimeSet.size());
+    case eFlowRefTable::Anime: return static_cast<u32>(m_vAnime.size());
+    case eFlowRefTable::CharaExcBmp: return static_cast<u32>(m_vCharaExcBmp.size());
+    case eFlowRefTable::SwordType: return static_cast<u32>(m_vSwordType.size());
     case eFlowRefTable::Effect: return static_cast<u32>(m_vEffect.size());
+    case eFlowRefTable::CharaEffect: return static_cast<u32>(m_vCharaEffect.size());
+    case eFlowRefTable::ScrEffect: return static_cast<u32>(m_vScrEffect.size());
+    case eFlowRefTable::Picture: return static_cast<u32>(m_vPicture.size());
+    case eFlowRefTable::Sound: return static_cast<u32>(m_vSound.size());
+    case eFlowRefTable::Bgm: return static_cast<u32>(m_vBgm.size());
     }
     return kUnknownCount;
+}
+
+bool cDatabase::SwordPosTimes(u32 nType, std::vector<u32>& times) const
+{
+    times.clear();
+    if (nType >= m_vSwordType.size()) return false;
+    for (const cEdSwordPos& pos : m_vSwordType[nType].m_vPos) times.push_back(pos.m_dwTime);
+    return true;
 }

@@ -39,6 +39,7 @@ public:
 
     // The flow records repair their references against these tables.
     u32 Count(eFlowRefTable eTable) const override;
+    bool SwordPosTimes(u32 nType, std::vector<u32>& times) const override;
 
     // Every table refilled with its default records.
     void SetDefaults();

@@ -28,11 +28,12 @@ bool LoadIntVector(std::vector<u32>& vec, cDataReader& file);
 void SaveIntVector(const std::vector<u32>& vec, cDataWriter& file);
 
 // Replacing form: the list becomes count default records, each then loaded.
+// A record takes at least qwMinBytes of the file, which bounds the count.
 template <class T>
-bool LoadRecordList(std::vector<T>& list, cDataReader& file)
+bool LoadRecordList(std::vector<T>& list, cDataReader& file, u64 qwMinBytes = kMinRecordBytes)
 {
     u32 nCount = 0;
-    if (!file.ReadCount(nCount, kMinRecordBytes)) return false;
+    if (!file.ReadCount(nCount, qwMinBytes)) return false;
     list.assign(nCount, T());
     for (T& rec : list)
         if (!rec.Load(file)) return false;

@@ -118,6 +118,13 @@ void cEdShot::Save(cDataWriter& file) const
     normal.SaveBody(file);
 }
 
+void RaiseOldShotGraphic(u16& wGraphic)
+{
+    constexpr s16 kLastGraphic = 119;
+    wGraphic = static_cast<u16>(wGraphic + 1);
+    if (static_cast<s16>(wGraphic) > kLastGraphic) wGraphic = kLastGraphic;
+}
+
 u32 CreateEdShot(std::shared_ptr<cEdShot>& holder)
 {
     holder = std::make_shared<cEdShot>();

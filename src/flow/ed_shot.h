@@ -88,5 +88,9 @@ public:
     u8 m_nFlowGroup;          // enabled flows: 0 all, 1..26 "A".."Z"
 };
 
+// Shot graphics were renumbered from 1 in files of version 219: an older
+// number moves up by one, and the last graphic stays the last.
+void RaiseOldShotGraphic(u16& wGraphic);
+
 // Puts a new default shot into the holder; 1.
 u32 CreateEdShot(std::shared_ptr<cEdShot>& holder);
