@@ -26,19 +26,6 @@ enum : int {
     kGraphicKind = 26,
 };
 
-// Sub-flow lists being read, outermost first (a stage is read on the worker
-// thread while nothing else reads).
-thread_local u32 t_nSubFlowDepth = 0;
-
-class cSubFlowLevel {
-public:
-    cSubFlowLevel() { ++t_nSubFlowDepth; }
-    ~cSubFlowLevel() { --t_nSubFlowDepth; }
-    cSubFlowLevel(const cSubFlowLevel&) = delete;
-    cSubFlowLevel& operator=(const cSubFlowLevel&) = delete;
-    bool TooDeep() const { return t_nSubFlowDepth > kMaxSubFlowDepth; }
-};
-
 template <class T>
 std::shared_ptr<T> CopyShared(const std::shared_ptr<T>& src)
 {
@@ -155,15 +142,7 @@ bool cCommand::Load(cDataReader& file)
 {
     if (!LoadBody(file) || !LoadSharedRecord(m_pMove, file) || !LoadSharedRecord(m_pShot, file)) return false;
     if (g_dwReadVersion >= 764 && !LoadSharedRecord(m_pCondList, file)) return false;
-    {
-        cSubFlowLevel level;
-        if (level.TooDeep()) {
-            file.MarkDamaged();
-            return false;
-        }
-        if (!LoadFlowList(m_SubFlows, file)) return false;
-    }
-    if (!LoadIntVector(m_Params, file)) return false;
+    if (!LoadFlowList(m_SubFlows, file) || !LoadIntVector(m_Params, file)) return false;
     if (g_dwReadVersion < kDataVersion) Migrate(g_dwReadVersion);
     Normalize();
     return file.Ok();

@@ -9,6 +9,19 @@ constexpr u64 kMinFlowBytes = 20;
 // The least a stored key condition takes: its two block counts and its keys' count.
 constexpr u64 kMinKeyCondBytes = 12;
 
+// Flows being read, outermost first (a stage is read on the worker thread
+// while nothing else reads).
+thread_local u32 t_nFlowDepth = 0;
+
+class cFlowLevel {
+public:
+    cFlowLevel() { ++t_nFlowDepth; }
+    ~cFlowLevel() { --t_nFlowDepth; }
+    cFlowLevel(const cFlowLevel&) = delete;
+    cFlowLevel& operator=(const cFlowLevel&) = delete;
+    bool TooDeep() const { return t_nFlowDepth > kMaxFlowDepth; }
+};
+
 // Moves a stored trigger at or above a position where triggers were inserted.
 void ShiftTrigger(u8& nTrigger, u8 nFrom, u8 nBy)
 {
@@ -43,6 +56,11 @@ const cFieldTable& cEdFlow::FieldTable()
 
 bool cEdFlow::Load(cDataReader& file)
 {
+    const cFlowLevel level;
+    if (level.TooDeep()) {
+        file.MarkDamaged();
+        return false;
+    }
     if (!LoadBody(file) || !LoadCondItems(m_Conds, file) || !LoadRecordList(m_KeyConds, file, kMinKeyCondBytes) ||
         !LoadCommandList(m_Commands, file))
         return false;

@@ -17,9 +17,10 @@
 
 class cEdFlow;
 
-// The editor itself nests one level (an item's flow-change command holds
-// flows); a file nesting deeper than this is treated as damaged.
-constexpr u32 kMaxSubFlowDepth = 16;
+// Flows inside commands inside flows: the editor itself writes flows one
+// level deep (a chara's flows, or the flows of an item's flow-change
+// command); a file nesting them deeper than this is treated as damaged.
+constexpr u32 kMaxFlowDepth = 16;
 
 class cCommand : public cEdRecord<cCommand> {
 public:

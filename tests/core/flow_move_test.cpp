@@ -5,6 +5,7 @@
 
 #include "flow/ed_move.h"
 #include "flow/option_names.h"
+#include "flow_bodies.h"
 #include "flow_test_util.h"
 
 namespace {
@@ -128,28 +129,6 @@ TEST_F(FlowMove, LayoutRoundTripCopyAndComparison)
     copy.m_wDirExtra = 0;
     EXPECT_TRUE(copy != m);
     ExpectQuiet();
-}
-
-// A move body of an older version, by hand: the fields that version stored.
-std::vector<u8> MoveBody(u32 v, const cEdMove& m)
-{
-    return cVersionBody(v)
-        .U8(m.m_nMode).U8(m.m_nDirection).U16(m.m_wDirExtra).U16(m.m_wMove4)
-        .U8(m.m_bMove5, 158)
-        .U8(m.m_bUseX).U8(m.m_bUseY)
-        .U16(m.m_wTargetX).U16(m.m_wTargetY).U16(m.m_wTargetDotX).U16(m.m_wTargetDotY)
-        .U8(m.m_nCoordKind)
-        .U8(m.m_nTargetUnit, 891)
-        .U8(m.m_nOrigin, 892)
-        .U8(m.m_bUntilTarget).U8(m.m_bNoMoveX).U8(m.m_bNoMoveY).U8(m.m_bFlipX).U8(m.m_bFlipY)
-        .U8(m.m_bReverseOnTurn).U8(m.m_bNoJitter)
-        .U8(m.m_bKeepFacing, 162)
-        .U8(m.m_nTimingMode).U16(m.m_wSpeed).U16(m.m_wSpeedClone).U16(m.m_wDistance).U16(m.m_wDistanceClone)
-        .U8(m.m_bDotUnit, 159)
-        .U16(m.m_wMove29).U16(m.m_wMove30).U8(m.m_bInertia).U16(m.m_wMaxSpeed).Double(m.m_dRate)
-        .U8(m.m_nAnimeMode, 162)
-        .U8(m.m_bMove35, 767)
-        .Get();
 }
 
 TEST_F(FlowMove, OlderVersionsMigrate)

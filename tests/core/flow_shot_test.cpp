@@ -5,6 +5,7 @@
 #include "flow/ed_shot.h"
 #include "flow/option_names.h"
 #include "flow/shot_tables.h"
+#include "flow_bodies.h"
 #include "flow_test_util.h"
 
 namespace {
@@ -171,7 +172,7 @@ TEST_F(FlowShot, LayoutRoundTripCopyAndComparison)
 TEST_F(FlowShot, NormalisationOnLoadAndSave)
 {
     cFakeFlowRefs refs;
-    refs.m_nEffects = 5;
+    refs.Set(eFlowRefTable::Effect, 5);
     SetFlowRefs(&refs);
 
     // Effect 4 of 5 stays; effect 5 names a removed effect and saves as 0;
@@ -207,39 +208,6 @@ TEST_F(FlowShot, NormalisationOnLoadAndSave)
     ASSERT_TRUE(LoadFromBytes(rec, file));
     EXPECT_EQ(rec.m_nSize, 1);
     EXPECT_EQ(rec.m_wEffect, 0xFFFF);
-}
-
-// A shot body of an older version, by hand: the fields that version stored.
-std::vector<u8> ShotBody(u32 v, const cEdShot& s)
-{
-    return cVersionBody(v)
-        .U8(s.m_bShot1).U8(s.m_nPattern).U16x3(s.m_wPatternValue)
-        .U8(s.m_nAimSubject, 671)
-        .U8(s.m_nDirection).U8(s.m_bAimAngle)
-        .U8(s.m_nTargetNo, 767)
-        .U16(s.m_wDirExtra).U16(s.m_wDirExtraClone)
-        .U8(s.m_bMirror, 158)
-        .U16(s.m_wSpread).U8(s.m_bShiftByAngle).U8(s.m_bShot13)
-        .U16(s.m_wOffsetX).U16(s.m_wOffsetXClone).U16(s.m_wOffsetY).U16(s.m_wOffsetYClone)
-        .U8(s.m_bFlipX).U8(s.m_bFlipY)
-        .U16(s.m_wGraphic).U8(s.m_nZ).U8(s.m_bTransparent).U8(s.m_bSameAsUser).U8(s.m_nForce)
-        .U8(s.m_bShot25).U8(s.m_nSize).U8(s.m_bShot27)
-        .U8(s.m_nAim).U16x3(s.m_wAimValue)
-        .U8(s.m_nTargetNo2, 767)
-        .U8(s.m_bScrollSync, 211)
-        .U16(s.m_wShot32).U16(s.m_wSpeedClone)
-        .U8(s.m_bAccel, 213).U16(s.m_wAccelValue, 213).U16(s.m_wAccelClone, 213)
-        .U16(s.m_wRange).U8(s.m_bRange).U16(s.m_wRangeClone)
-        .U8(s.m_bKeepAtEnd).U8(s.m_bLifetime).U16(s.m_wLifetime).U16(s.m_wLifetimeClone)
-        .U8(s.m_bPierceBlock).U8(s.m_bPierceChara)
-        .U8(s.m_bPierceBlockChara, 636)
-        .U8(s.m_bDieByShot).U8(s.m_nVanishValue).U32(s.m_nPower).U16(s.m_wShot50).U8(s.m_nImpact)
-        .U16(s.m_wEffect).U8(s.m_nDropSource).U16(s.m_wDropItem)
-        .U8(s.m_nBlockMode).U8(s.m_bFailOnPlayer)
-        .U8(s.m_bFailOnEnemy, 197)
-        .U8(s.m_nSummonSource).U16(s.m_wSummonIndex).U8(s.m_nForceMode).U8(s.m_bZeroScore).U8(s.m_bFaceOpposite)
-        .U8(s.m_bAttack, 762).U8(s.m_nFlowGroup, 762)
-        .Get();
 }
 
 TEST_F(FlowShot, OlderVersionsMigrate)

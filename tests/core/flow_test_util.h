@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the flow-model tests: record bodies built by hand for one data
 // version, and loading and saving a record through a data file.
+#include <array>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "app/fatal.h"
 #include "data/ed_data.h"
+#include "data/palette_refs.h"
 #include "flow/flow_refs.h"
 #include "support/test_env.h"
 
@@ -83,11 +85,52 @@ inline std::vector<u8> SavedBytes(const cEdData& rec)
     return ReadFileBytes("saved.dat");
 }
 
-// Counts of the database tables the flow records check references against.
+// The body a record saves: its data file without the version word.
+inline std::vector<u8> BodyOf(const cEdData& rec)
+{
+    std::vector<u8> file = SavedBytes(rec);
+    return file.size() < 4 ? file : std::vector<u8>(file.begin() + 4, file.end());
+}
+
+// Counts of the database tables the flow records check references against,
+// and the display times of the sword types' positions; nothing known until
+// a test sets it.
 class cFakeFlowRefs : public cFlowRefs {
 public:
-    u32 m_nEffects = kUnknownCount;
-    u32 Count(eFlowRefTable) const override { return m_nEffects; }
+    cFakeFlowRefs() { m_Counts.fill(kUnknownCount); }
+    cFakeFlowRefs& Set(eFlowRefTable eTable, u32 nCount)
+    {
+        m_Counts[static_cast<size_t>(eTable)] = nCount;
+        return *this;
+    }
+    u32 Count(eFlowRefTable eTable) const override { return m_Counts[static_cast<size_t>(eTable)]; }
+    bool SwordPosTimes(u32 nType, std::vector<u32>& times) const override
+    {
+        times.clear();
+        if (nType >= m_SwordTimes.size()) return false;
+        times = m_SwordTimes[nType];
+        return true;
+    }
+
+    std::vector<std::vector<u32>> m_SwordTimes;  // by sword type
+
+private:
+    std::array<u32, static_cast<size_t>(eFlowRefTable::Bgm) + 1> m_Counts;
+};
+
+// Sizes of the palettes' lists; nothing known until a test sets it.
+class cFakePalettes : public cPaletteRefs {
+public:
+    cFakePalettes() { m_Counts.fill(kUnknownCount); }
+    cFakePalettes& Set(ePaletteList eList, u32 nCount)
+    {
+        m_Counts[static_cast<size_t>(eList)] = nCount;
+        return *this;
+    }
+    u32 Count(ePaletteList eList) const override { return m_Counts[static_cast<size_t>(eList)]; }
+
+private:
+    std::array<u32, static_cast<size_t>(ePaletteList::StageItem) + 1> m_Counts;
 };
 
 class cFlowTest : public cCoreTest {
@@ -95,6 +138,7 @@ protected:
     void TearDown() override
     {
         SetFlowRefs(nullptr);
+        SetPaletteRefs(nullptr);
         cCoreTest::TearDown();
     }
 
@@ -145,8 +189,13 @@ void ExpectMigrations(const cMigrationRow<T> (&rows)[N], F bodyOf)
         ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, bodyOf(r.dwVersion, stored))));
 
         T expected = stored;
-        for (const cFieldDesc& d : T::FieldTable().All())
-            if (!d.IsStoredIn(r.dwVersion)) memcpy(d.Address(expected), d.Address(rec), d.Bytes());
+        for (const cFieldDesc& d : T::FieldTable().All()) {
+            if (d.IsStoredIn(r.dwVersion)) continue;
+            if (d.IsString())
+                *static_cast<std::string*>(d.Address(expected)) = *static_cast<const std::string*>(d.Address(rec));
+            else
+                memcpy(d.Address(expected), d.Address(rec), d.Bytes());
+        }
         if (r.pfnExpected) r.pfnExpected(expected);
         EXPECT_TRUE(rec == expected);
         EXPECT_BYTES(SavedBytes(expected), SavedBytes(rec));
