@@ -364,3 +364,35 @@ TEST_F(Database, FlowRecordsCheckEffectReferencesAgainstTheEffectTable)
     EXPECT_EQ(shot.m_wEffect, 0);
     SetFlowRefs(nullptr);
 }
+
+TEST_F(Database, AnswersTableCountsAndSwordTimes)
+{
+    cDatabase db;
+    const struct {
+        eFlowRefTable eTable;
+        size_t nCount;
+        void (*pfnResize)(cDatabase&, size_t);
+    } tables[] = {
+        {eFlowRefTable::AnimeSet, 3, [](cDatabase& d, size_t n) { d.m_vAnimeSet.resize(n); }},
+        {eFlowRefTable::Anime, 4, [](cDatabase& d, size_t n) { d.m_vAnime.resize(n); }},
+        {eFlowRefTable::CharaExcBmp, 5, [](cDatabase& d, size_t n) { d.m_vCharaExcBmp.resize(n); }},
+        {eFlowRefTable::SwordType, 6, [](cDatabase& d, size_t n) { d.m_vSwordType.resize(n); }},
+        {eFlowRefTable::Effect, 7, [](cDatabase& d, size_t n) { d.m_vEffect.resize(n); }},
+        {eFlowRefTable::CharaEffect, 8, [](cDatabase& d, size_t n) { d.m_vCharaEffect.resize(n); }},
+        {eFlowRefTable::ScrEffect, 9, [](cDatabase& d, size_t n) { d.m_vScrEffect.resize(n); }},
+        {eFlowRefTable::Picture, 10, [](cDatabase& d, size_t n) { d.m_vPicture.resize(n); }},
+        {eFlowRefTable::Sound, 11, [](cDatabase& d, size_t n) { d.m_vSound.resize(n); }},
+        {eFlowRefTable::Bgm, 12, [](cDatabase& d, size_t n) { d.m_vBgm.resize(n); }},
+    };
+    for (const auto& t : tables) t.pfnResize(db, t.nCount);
+    for (const auto& t : tables) EXPECT_EQ(db.Count(t.eTable), t.nCount);
+
+    db.m_vSwordType[1].m_vPos.resize(2);
+    db.m_vSwordType[1].m_vPos[0].m_dwTime = 5;
+    db.m_vSwordType[1].m_vPos[1].m_dwTime = 70;
+    std::vector<u32> times;
+    ASSERT_TRUE(db.SwordPosTimes(1, times));
+    EXPECT_EQ(times, (std::vector<u32>{5, 70}));
+    EXPECT_FALSE(db.SwordPosTimes(6, times));
+    EXPECT_TRUE(times.empty());
+}

@@ -174,15 +174,16 @@ struct cMigrationRow {
     fnEdit pfnExpected;
 };
 
-// Loads each row's body, built by bodyOf(version, stored record), and checks
+// Loads each row's body, built by bodyOf(version, stored record) from the
+// base record as the row's stored values changed it, and checks
 // that fields the version didn't store kept the record's values and that
 // the step's changes were made; the saved files must match too.
 template <class T, size_t N, class F>
-void ExpectMigrations(const cMigrationRow<T> (&rows)[N], F bodyOf)
+void ExpectMigrations(const cMigrationRow<T> (&rows)[N], F bodyOf, const T& base = T())
 {
     for (const cMigrationRow<T>& r : rows) {
         SCOPED_TRACE(r.dwVersion);
-        T stored;
+        T stored = base;
         r.pfnStored(stored);
         T rec;
         if (r.pfnBefore) r.pfnBefore(rec);
