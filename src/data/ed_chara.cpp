@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
-#include "data/palette_entry.h"
-#include "data/palette_refs.h"
-#include "data/serial.h"
 #include "flow/flow_refs.h"
 
 namespace {
 
-constexpr u8 kShotGraphics = 3;
 constexpr u8 kSpecialBitmap = 4;
 
 }  // namespace
@@ -96,8 +92,7 @@ const cFieldTable& cEdChara::FieldTable()
 
 bool cEdChara::Load(cDataReader& file)
 {
-    if (!LoadBody(file) || !file.ReadU16(m_wCellX) || !file.ReadU16(m_wCellY) || !file.ReadS32(m_nHeldItemNo) ||
-        !LoadByteVector(m_bbInherit, file) || !LoadCondItems(m_vCond, file) || !LoadFlowList(m_vFlow, file))
+    if (!LoadHead(file) || !file.ReadS32(m_nHeldItemNo) || !LoadFlagsAndConds(file) || !LoadFlowList(m_vFlow, file))
         return false;
     // Each group that a version added is opened among the flags at its
     // place, at the versions the project options open theirs.
@@ -121,38 +116,22 @@ bool cEdChara::Load(cDataReader& file)
         m_cScrollSync = 0;
         OpenInheritSlot(m_bbInherit, kInheritGroups, 21);
     }
-    if (v < 219 && m_cGraphicKind == kShotGraphics) RaiseOldShotGraphic(m_wGraphic);
     if (v < 285) m_cInvincibleEffect = 1;
-    FitInheritFlags(m_bbInherit, kInheritGroups);
-    ApplyInheritance();
-    Validate();
+    FinishLoad(v);
     return file.Ok();
-}
-
-void cEdChara::Save(cDataWriter& file) const
-{
-    cEdChara checked(*this);
-    checked.Validate();
-    checked.Write(file);
 }
 
 void cEdChara::Write(cDataWriter& file) const
 {
-    SaveBody(file);
-    file.WriteU16(m_wCellX);
-    file.WriteU16(m_wCellY);
+    WriteHead(file);
     file.WriteS32(m_nHeldItemNo);
-    SaveByteVector(m_bbInherit, file);
-    SaveCondItems(m_vCond, file);
+    WriteFlagsAndConds(file);
     WriteFlowList(m_vFlow, file);
 }
 
 void cEdChara::Validate()
 {
-    if (IsBadPaletteSource(eEntryType::Chara, m_cInheritKind, m_wInheritIndex)) {
-        m_cInheritKind = 0;
-        m_wInheritIndex = 0;
-    }
+    ValidateInheritSource();
     if (m_cGraphicKind == kSpecialBitmap && IsBadFlowRef(eFlowRefTable::CharaExcBmp, m_wGraphic)) m_wGraphic = 1;
     if (m_cGiant < 1) m_cGiant = 1;
     if (IsBadFlowRef(eFlowRefTable::AnimeSet, m_wAnimeSet)) m_wAnimeSet = 0;
@@ -171,15 +150,6 @@ void cEdChara::Validate()
 void cEdChara::ValidateRefs()
 {
     for (cEdFlow& flow : m_vFlow) flow.ValidateRefs();
-}
-
-void cEdChara::ApplyInheritance() { PaletteRefs().ApplyInheritance(*this); }
-
-bool cEdChara::IsEqual(const cEdChara& a, const cEdChara& b)
-{
-    if (a.IsEmpty() && b.IsEmpty()) return true;
-    return cEdData::IsEqual(a, b) && a.m_bbInherit == b.m_bbInherit && a.m_vCond == b.m_vCond &&
-           a.m_vFlow == b.m_vFlow;
 }
 
 bool MoveCharaRange(std::vector<cEdChara>& list, s32 nFirst, s32 nLast, s32 nDest, s32 nMode)

@@ -4,15 +4,14 @@
 // acts, and its behaviour flows. Chara entries live in the common palette's
 // and the stage palette's chara lists, in the stage's chara grid and in the
 // project options (the default chara).
-#include <string>
 #include <vector>
 
-#include "data/ed_data.h"
-#include "flow/cond_item.h"
+#include "data/palette_entry.h"
 #include "flow/ed_flow.h"
 
-class cEdChara : public cEdRecord<cEdChara> {
+class cEdChara : public cPaletteEntry<cEdChara> {
 public:
+    static constexpr eEntryType kEntryType = eEntryType::Chara;
     static constexpr size_t kInheritGroups = 37;
 
     cEdChara() { SetDefault(); }
@@ -22,8 +21,6 @@ public:
 
     static const cFieldTable& FieldTable();
     bool Load(cDataReader& file) override;
-    // Writes the checked entry; the record itself is left as it is.
-    void Save(cDataWriter& file) const override;
     void Write(cDataWriter& file) const;
 
     // Repairs references into the database and the palettes' chara lists,
@@ -32,27 +29,14 @@ public:
     void Validate();
     // Repairs the palette references of the flows' commands.
     void ValidateRefs();
-    // Copies the flagged groups from the inherit source (the palettes do it).
-    void ApplyInheritance();
 
-    // A graphic number of 0 is an empty entry.
-    bool IsEmpty() const { return m_wGraphic == 0; }
     // Two empty entries are equal whatever else they hold.
-    static bool IsEqual(const cEdChara& a, const cEdChara& b);
-    static bool IsNotEqual(const cEdChara& a, const cEdChara& b) { return !IsEqual(a, b); }
-    friend bool operator==(const cEdChara& a, const cEdChara& b) { return IsEqual(a, b); }
-    friend bool operator!=(const cEdChara& a, const cEdChara& b) { return !IsEqual(a, b); }
+    static bool IsEqual(const cEdChara& a, const cEdChara& b)
+    {
+        return BothEmpty(a, b) || (SameFields(a, b) && a.m_vFlow == b.m_vFlow);
+    }
 
-    u16 m_wCellX = 0;  // cell on the stage grid, set by the stage when it writes the entry
-    u16 m_wCellY = 0;
     s32 m_nHeldItemNo;    // the held item's number among the stage's items, set by the stage
-    u8 m_cInheritKind;    // 0 none, 1 common palette, 2 stage palette
-    u16 m_wInheritIndex;
-    std::vector<u8> m_bbInherit;  // a flag per property group
-    std::string m_strName;
-    cCondItems m_vCond;   // appearance conditions
-    u8 m_cCondJudge;
-    u8 m_cCondLatch;
     u8 m_cFaceRight;
     u8 m_cCloneCount;     // 0..32
     s16 m_sOffsetX;       // start offset in dots
@@ -61,8 +45,6 @@ public:
     s16 m_sCloneOffsetY;
     u8 m_cFlipOffsetX;    // mirrored when placed facing right
     u8 m_cFlipOffsetY;
-    u16 m_wGraphic;       // 1..999; 0 = empty entry
-    u8 m_cGraphicKind;
     s16 m_sGraphicOffset;
     u16 m_wAnimeSet;      // index into the animation sets
     u8 m_cZ;              // 0..7, larger in front

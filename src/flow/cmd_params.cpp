@@ -94,6 +94,30 @@ const cDescTable<cStatusDesc>& StatusesOf(s32 nOwner)
 
 const cDescTable<cStateDesc>& StatesOf(s32 nOwner) { return nOwner == kSystemOwner ? g_SystemStates : g_CharaStates; }
 
+// Parameters that the message, the effect and the picture share.
+constexpr cParamDesc CoordX(fnParamUsed pfnUsed) { return Num("coordinate X", 0, 16383).Labels("座標X").When(pfnUsed); }
+constexpr cParamDesc CoordY(fnParamUsed pfnUsed) { return Num("coordinate Y", 0, 16383).Labels("座標Y").When(pfnUsed); }
+constexpr cParamDesc CoordUnit(fnParamUsed pfnUsed)
+{
+    return Choice("unit of the coordinates", g_UnitBlNames).When(pfnUsed);
+}
+constexpr cParamDesc kOffsetX = Num("offset X in dots", -999, 999).Labels("表示位置のズレX(dot)");
+constexpr cParamDesc kOffsetY = Num("offset Y in dots", -999, 999).Labels("表示位置のズレY(dot)");
+constexpr cParamDesc kScale = Num("scale in percent", 1, 1000, 100).Labels("表示倍率(%)");
+constexpr cParamDesc kDuration = Choice("how long it is shown", g_DisplayDurationNames).Labels("表示時間");
+constexpr cParamDesc Pause(s32 nNew, fnParamUsed pfnUsed)
+{
+    return Flag("the game pauses meanwhile", "一時停止", nNew).When(pfnUsed);
+}
+constexpr cParamDesc FollowScreen(fnParamUsed pfnUsed)
+{
+    return Flag("keep the place on the screen", "画面に追従する（スクロールしても位置が変わらない）").When(pfnUsed);
+}
+constexpr cParamDesc Momentary(fnParamUsed pfnUsed)
+{
+    return Flag("momentary display for 1/60 s", "瞬間表示(1/60s)").When(pfnUsed);
+}
+
 // Kind 9 "向き変更".
 constexpr cParamDesc kFacing[] = {
     Choice("facing to take", g_FacingNames, 11).Labels("向き"),
@@ -149,19 +173,18 @@ constexpr cParamDesc kGameWait[] = {
 constexpr fnParamUsed kMessageAt = [](const V& p) { return p.In(0, 7, 10); };
 constexpr cParamDesc kMessage[] = {
     Choice("where the message is shown", g_MessagePosNames).Labels("表示位置"),
-    Num("coordinate X", 0, 16383).Labels("座標X").When(kMessageAt),
-    Num("coordinate Y", 0, 16383).Labels("座標Y").When(kMessageAt),
-    Num("offset X in dots", -999, 999).Labels("表示位置のズレX(dot)"),
-    Num("offset Y in dots", -999, 999).Labels("表示位置のズレY(dot)"),
+    CoordX(kMessageAt),
+    CoordY(kMessageAt),
+    kOffsetX,
+    kOffsetY,
     Flag("keep the window inside the screen", "画面からはみ出ないように自動調整", 1),
-    Choice("how long it is shown", g_DisplayDurationNames).Labels("表示時間"),
+    kDuration,
     Num("display time in tenths of a second", 1, 9999, 30)
         .Labels("時間(1/10s)")
         .When([](const V& p) { return p[6] == 2 && p[17] == 0; }),
-    Flag("the game pauses meanwhile", "一時停止", 1).When([](const V& p) { return p[6] == 2; }),
+    Pause(1, [](const V& p) { return p[6] == 2; }),
     Flag("show common and stage variables in the text", "#C1～999. でコモン変数、 #S1～999. でステージ変数を表示"),
-    Flag("keep the place on the screen", "画面に追従する（スクロールしても位置が変わらない）")
-        .When([](const V& p) { return p.In(6, 1, 2); }),
+    FollowScreen([](const V& p) { return p.In(6, 1, 2); }),
     Flag("refresh shown variables", "自動で更新（変数の変化に対応）").When([](const V& p) { return p[9] == 1; }),
     Flag("the message has an ID", "メッセージID"),
     Num("message ID", 0, 999).When([](const V& p) { return p[12] == 1; }),
@@ -170,8 +193,8 @@ constexpr cParamDesc kMessage[] = {
     Num("refresh interval in sixtieths of a second", 1, 9999, 1)
         .Labels("更新間隔（1/60s）")
         .When([](const V& p) { return p[11] == 1; }),
-    Flag("momentary display for 1/60 s", "瞬間表示(1/60s)").When([](const V& p) { return p[6] == 2; }),
-    Choice("unit of the coordinates", g_UnitBlNames).When(kMessageAt),
+    Momentary([](const V& p) { return p[6] == 2; }),
+    CoordUnit(kMessageAt),
 };
 
 // Kind 21 "ターゲットの設定": target slot "を" choice "にする". The filters
@@ -347,13 +370,13 @@ constexpr fnParamUsed kPlacedAt = [](const V& p) { return p.In(1, 3, 6); };
 constexpr cParamDesc kEffect[] = {
     Records("effect to show, 0 erases", eRecordList::Effect, 0, 1, "エフェクトの消去").Labels("エフェクト"),
     Choice("where it is shown", g_PicturePosNames).Labels("表示位置"),
-    Num("coordinate X", 0, 16383).Labels("座標X").When(kPlacedAt),
-    Num("coordinate Y", 0, 16383).Labels("座標Y").When(kPlacedAt),
-    Num("offset X in dots", -999, 999).Labels("表示位置のズレX(dot)"),
-    Num("offset Y in dots", -999, 999).Labels("表示位置のズレY(dot)"),
-    Num("scale in percent", 1, 1000, 100).Labels("表示倍率(%)"),
-    Flag("the game pauses meanwhile", "一時停止"),
-    Choice("unit of the coordinates", g_UnitBlNames).When(kPlacedAt),
+    CoordX(kPlacedAt),
+    CoordY(kPlacedAt),
+    kOffsetX,
+    kOffsetY,
+    kScale,
+    Pause(0, nullptr),
+    CoordUnit(kPlacedAt),
 };
 
 // Kinds 30 "キャラエフェクトの実行" and 31 "画面エフェクトの実行".
@@ -374,23 +397,22 @@ constexpr cParamDesc kPicture[] = {
     Records("picture to show, 0 erases", eRecordList::Picture, 0, 1, "ピクチャーの消去(ID非設定なら全消去)")
         .Labels("ピクチャー"),
     Choice("where it is shown", g_PicturePosNames).Labels("表示位置"),
-    Num("coordinate X", 0, 16383).Labels("座標X").When(kPlacedAt),
-    Num("coordinate Y", 0, 16383).Labels("座標Y").When(kPlacedAt),
-    Num("offset X in dots", -999, 999).Labels("表示位置のズレX(dot)"),
-    Num("offset Y in dots", -999, 999).Labels("表示位置のズレY(dot)"),
+    CoordX(kPlacedAt),
+    CoordY(kPlacedAt),
+    kOffsetX,
+    kOffsetY,
     Flag("draw in front of the charas", "キャラより手前に表示", 1),
-    Num("scale in percent", 1, 1000, 100).Labels("表示倍率(%)"),
-    Choice("how long it is shown", g_DisplayDurationNames).Labels("表示時間"),
+    kScale,
+    kDuration,
     Num("display time in tenths of a second", 1, 9999, 10)
         .Labels("時間(1/10s)")
         .When([](const V& p) { return p[8] == 2 && p[14] == 0; }),
-    Flag("the game pauses meanwhile", "一時停止").When([](const V& p) { return p[8] == 2; }),
-    Flag("keep the place on the screen", "画面に追従する（スクロールしても位置が変わらない）")
-        .When([](const V& p) { return p.In(8, 1, 2); }),
+    Pause(0, [](const V& p) { return p[8] == 2; }),
+    FollowScreen([](const V& p) { return p.In(8, 1, 2); }),
     Flag("the picture has an ID", "ピクチャーID"),
     Num("picture ID", 0, 999).When([](const V& p) { return p[12] == 1; }),
-    Flag("momentary display for 1/60 s", "瞬間表示(1/60s)").When([](const V& p) { return p[8] == 2; }),
-    Choice("unit of the coordinates", g_UnitBlNames).When(kPlacedAt),
+    Momentary([](const V& p) { return p[8] == 2; }),
+    CoordUnit(kPlacedAt),
 };
 
 // Kind 33 "画面の色を変更".

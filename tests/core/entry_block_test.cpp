@@ -111,40 +111,21 @@ TEST_F(EntryBlock, LayoutRoundTripAndComparison)
 
 TEST_F(EntryBlock, OlderVersionsMigrate)
 {
-    const struct {
-        const char* lpWhat;
-        u32 dwVersion;
-        u8 nGraphicKind;
-        u16 wGraphic;
-        std::vector<u8> flags;
-        u16 wGraphicAfter;
-        std::vector<u8> flagsAfter;
-    } rows[] = {
-        {"shot graphic below 219", 218, 3, 5, std::vector<u8>(11, 0), 6, std::vector<u8>(11, 0)},
-        {"last shot graphic below 219", 218, 3, 119, std::vector<u8>(11, 0), 119, std::vector<u8>(11, 0)},
-        {"chara graphic below 219", 218, 1, 5, std::vector<u8>(11, 0), 5, std::vector<u8>(11, 0)},
-        {"shot graphic at 219", 219, 3, 5, std::vector<u8>(11, 0), 5, std::vector<u8>(11, 0)},
-        // The icon group (5) came at 88: an old entry inherits it.
-        {"flags below 88", 87, 1, 5, TracedFlags(10), 5, {2, 3, 4, 5, 6, 1, 7, 8, 9, 10, 11}},
-        {"short flags at 88", 88, 1, 5, TracedFlags(10), 5, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}},
-        {"long flags", 950, 1, 5, TracedFlags(13), 5, TracedFlags(11)},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.lpWhat);
-        cEdBlock stored = SampleBlock();
-        stored.m_cGraphicKind = r.nGraphicKind;
-        stored.m_wGraphic = r.wGraphic;
-        stored.m_bbInherit = r.flags;
-        stored.m_vCond.clear();  // conditions have layouts of their own per version
-        cEdBlock rec;
-        ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, BlockBody(stored))));
-        cEdBlock expected = stored;
-        expected.m_wGraphic = r.wGraphicAfter;
-        expected.m_bbInherit = r.flagsAfter;
-        EXPECT_EQ(rec.m_wGraphic, r.wGraphicAfter);
-        EXPECT_EQ(rec.m_bbInherit, r.flagsAfter);
-        EXPECT_TRUE(rec == expected);
-    }
+    const std::vector<u8> none(11, 0);
+    cEdBlock sample = SampleBlock();
+    sample.m_vCond.clear();
+    ExpectEntryMigrations<cEdBlock>(
+        {
+            {"shot graphic below 219", 218, 3, 5, none, 6, none},
+            {"last shot graphic below 219", 218, 3, 119, none, 119, none},
+            {"chara graphic below 219", 218, 1, 5, none, 5, none},
+            {"shot graphic at 219", 219, 3, 5, none, 5, none},
+            // The icon group (5) came at 88: an old entry inherits it.
+            {"flags below 88", 87, 1, 5, TracedFlags(10), 5, {2, 3, 4, 5, 6, 1, 7, 8, 9, 10, 11}},
+            {"short flags at 88", 88, 1, 5, TracedFlags(10), 5, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}},
+            {"long flags", 950, 1, 5, TracedFlags(13), 5, TracedFlags(11)},
+        },
+        sample, BlockBody);
     ExpectQuiet();
 }
 
@@ -152,46 +133,38 @@ TEST_F(EntryBlock, ChecksRepairReferences)
 {
     cFakePalettes palettes;
     InstallPalettes(palettes);
+    // The inherit source (checked by Validate, also on loading) and the
+    // item handed out (ValidateItemRef) name their palette 1 (common) or 2
+    // (stage); past the list both bytes become 0.
     const struct {
+        bool bItem;
         u8 nKind;
         u16 wIndex;
         u8 nKindAfter;
         u16 wIndexAfter;
-    } sources[] = {
-        {1, 3, 0, 0}, {1, 2, 1, 2}, {2, 6, 0, 0}, {2, 5, 2, 5}, {0, 99, 0, 99}, {3, 99, 3, 99},
+    } cases[] = {
+        {false, 1, 3, 0, 0}, {false, 1, 2, 1, 2}, {false, 2, 6, 0, 0}, {false, 2, 5, 2, 5},
+        {false, 0, 99, 0, 99}, {false, 3, 99, 3, 99}, {true, 1, 5, 0, 0}, {true, 1, 4, 1, 4},
+        {true, 2, 8, 0, 0}, {true, 2, 7, 2, 7}, {true, 0, 99, 0, 99},
     };
-    for (const auto& s : sources) {
-        SCOPED_TRACE(::testing::Message() << int(s.nKind) << " " << s.wIndex);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.bItem << " " << int(c.nKind) << " " << c.wIndex);
         cEdBlock k = SampleBlock();
-        k.m_cInheritKind = s.nKind;
-        k.m_wInheritIndex = s.wIndex;
-        k.Validate();
-        EXPECT_EQ(k.m_cInheritKind, s.nKindAfter);
-        EXPECT_EQ(k.m_wInheritIndex, s.wIndexAfter);
-        // Loading checks too.
-        cEdBlock stored = SampleBlock();
-        stored.m_cInheritKind = s.nKind;
-        stored.m_wInheritIndex = s.wIndex;
+        u8& nKind = c.bItem ? k.m_cItemKind : k.m_cInheritKind;
+        u16& wIndex = c.bItem ? k.m_wItemIndex : k.m_wInheritIndex;
+        nKind = c.nKind;
+        wIndex = c.wIndex;
         cEdBlock loaded;
-        ASSERT_TRUE(LoadFromBytes(loaded, DataFile(950, BlockBody(stored))));
-        EXPECT_EQ(loaded.m_cInheritKind, s.nKindAfter);
-        EXPECT_EQ(loaded.m_wInheritIndex, s.wIndexAfter);
-    }
-
-    // The item handed out: 1 common, 2 stage; past the list both become 0.
-    const struct {
-        u8 nKind;
-        u16 wIndex;
-        u8 nKindAfter;
-        u16 wIndexAfter;
-    } items[] = {{1, 5, 0, 0}, {1, 4, 1, 4}, {2, 8, 0, 0}, {2, 7, 2, 7}, {0, 99, 0, 99}};
-    for (const auto& s : items) {
-        cEdBlock k = SampleBlock();
-        k.m_cItemKind = s.nKind;
-        k.m_wItemIndex = s.wIndex;
-        k.ValidateItemRef();
-        EXPECT_EQ(k.m_cItemKind, s.nKindAfter);
-        EXPECT_EQ(k.m_wItemIndex, s.wIndexAfter);
+        ASSERT_TRUE(LoadFromBytes(loaded, DataFile(950, BlockBody(k))));
+        if (c.bItem)
+            k.ValidateItemRef();
+        else
+            k.Validate();
+        EXPECT_EQ(nKind, c.nKindAfter);
+        EXPECT_EQ(wIndex, c.wIndexAfter);
+        if (!c.bItem) {
+            EXPECT_TRUE(loaded == k);
+        }
     }
 
     // An empty entry is passable and may be summoned over.

@@ -148,38 +148,20 @@ TEST_F(EntryItem, LayoutRoundTripAndComparison)
 
 TEST_F(EntryItem, OlderVersionsMigrate)
 {
-    const struct {
-        const char* lpWhat;
-        u32 dwVersion;
-        u8 nGraphicKind;
-        u16 wGraphic;
-        std::vector<u8> flags;
-        u16 wGraphicAfter;
-        std::vector<u8> flagsAfter;
-    } rows[] = {
-        {"shot graphic below 219", 218, 3, 7, std::vector<u8>(13, 0), 8, std::vector<u8>(13, 0)},
-        {"last shot graphic below 219", 218, 3, 119, std::vector<u8>(13, 0), 119, std::vector<u8>(13, 0)},
-        {"shot graphic at 219", 219, 3, 7, std::vector<u8>(13, 0), 7, std::vector<u8>(13, 0)},
-        // The icon group (7) came at 88: an old entry inherits it.
-        {"flags below 88", 87, 2, 7, TracedFlags(12), 7, {2, 3, 4, 5, 6, 7, 8, 1, 9, 10, 11, 12, 13}},
-        {"short flags at 88", 88, 2, 7, TracedFlags(12), 7, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0}},
-    };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.lpWhat);
-        cEdItem stored = SampleItem();
-        stored.m_cGraphicKind = r.nGraphicKind;
-        stored.m_wGraphic = r.wGraphic;
-        stored.m_bbInherit = r.flags;
-        stored.m_vCond.clear();  // conditions and commands have layouts of their own per version
-        stored.m_vCommand.clear();
-        cEdItem rec;
-        ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, ItemBody(stored))));
-        cEdItem expected = stored;
-        expected.m_wGraphic = r.wGraphicAfter;
-        expected.m_bbInherit = r.flagsAfter;
-        EXPECT_TRUE(rec == expected);
-        EXPECT_EQ(rec.m_bbInherit, r.flagsAfter);
-    }
+    const std::vector<u8> none(13, 0);
+    cEdItem sample = SampleItem();
+    sample.m_vCond.clear();
+    sample.m_vCommand.clear();
+    ExpectEntryMigrations<cEdItem>(
+        {
+            {"shot graphic below 219", 218, 3, 7, none, 8, none},
+            {"last shot graphic below 219", 218, 3, 119, none, 119, none},
+            {"shot graphic at 219", 219, 3, 7, none, 7, none},
+            // The icon group (7) came at 88: an old entry inherits it.
+            {"flags below 88", 87, 2, 7, TracedFlags(12), 7, {2, 3, 4, 5, 6, 7, 8, 1, 9, 10, 11, 12, 13}},
+            {"short flags at 88", 88, 2, 7, TracedFlags(12), 7, {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 0}},
+        },
+        sample, ItemBody);
     ExpectQuiet();
 }
 

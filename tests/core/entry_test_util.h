@@ -86,22 +86,45 @@ inline std::vector<u8> ItemBody(const cEdItem& i)
     return BodyList(b, i.m_vCommand);
 }
 
-// Palettes whose lists differ in size: common 3, 4, 5; stage 6, 7, 8.
-inline void InstallPalettes(cFakePalettes& palettes)
-{
-    palettes.Set(ePaletteList::CommonBlock, 3)
-        .Set(ePaletteList::CommonChara, 4)
-        .Set(ePaletteList::CommonItem, 5)
-        .Set(ePaletteList::StageBlock, 6)
-        .Set(ePaletteList::StageChara, 7)
-        .Set(ePaletteList::StageItem, 8);
-    SetPaletteRefs(&palettes);
-}
-
 // Flags whose values tell where each stored flag went: flag i holds i + 2.
 inline std::vector<u8> TracedFlags(size_t n)
 {
     std::vector<u8> flags(n);
     for (size_t i = 0; i < n; ++i) flags[i] = static_cast<u8>(i + 2);
     return flags;
+}
+
+// One entry of an older file: its graphic and inherit flags as stored, and
+// as they load.
+struct cEntryMigrationRow {
+    const char* lpWhat;
+    u32 dwVersion;
+    u8 nGraphicKind;
+    u16 wGraphic;
+    std::vector<u8> flags;
+    u16 wGraphicAfter;
+    std::vector<u8> flagsAfter;
+};
+
+// Loads each row's body, built by bodyOf from the sample (whose lists must
+// be empty: conditions, flows and commands have layouts of their own per
+// version), and checks that only the graphic and the flags changed.
+template <class T, class F>
+void ExpectEntryMigrations(const std::vector<cEntryMigrationRow>& rows, const T& sample, F bodyOf)
+{
+    for (const cEntryMigrationRow& r : rows) {
+        SCOPED_TRACE(r.lpWhat);
+        T stored = sample;
+        stored.m_cGraphicKind = r.nGraphicKind;
+        stored.m_wGraphic = r.wGraphic;
+        stored.m_bbInherit = r.flags;
+        T rec;
+        ASSERT_TRUE(LoadFromBytes(rec, DataFile(r.dwVersion, bodyOf(stored))));
+        T expected = stored;
+        expected.m_wGraphic = r.wGraphicAfter;
+        expected.m_bbInherit = r.flagsAfter;
+        EXPECT_EQ(rec.m_wGraphic, r.wGraphicAfter);
+        EXPECT_EQ(rec.m_bbInherit, r.flagsAfter);
+        EXPECT_TRUE(rec == expected);
+    }
 }

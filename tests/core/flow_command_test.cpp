@@ -299,13 +299,7 @@ cCommand WithShot(u8 nKind, void (*pfnSet)(cEdShot&))
 TEST_F(FlowCommand, PaletteReferencesPastTheirListAreRepaired)
 {
     cFakePalettes palettes;
-    palettes.Set(ePaletteList::CommonBlock, 3)
-        .Set(ePaletteList::CommonChara, 4)
-        .Set(ePaletteList::CommonItem, 5)
-        .Set(ePaletteList::StageBlock, 6)
-        .Set(ePaletteList::StageChara, 7)
-        .Set(ePaletteList::StageItem, 8);
-    SetPaletteRefs(&palettes);
+    InstallPalettes(palettes);
 
     // Drops name their palette 1 (common) or 2 (stage); a bad drop is cleared.
     const struct {

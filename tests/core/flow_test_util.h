@@ -133,6 +133,18 @@ private:
     std::array<u32, static_cast<size_t>(ePaletteList::StageItem) + 1> m_Counts;
 };
 
+// Palettes whose lists differ in size: common 3, 4, 5; stage 6, 7, 8.
+inline void InstallPalettes(cFakePalettes& palettes)
+{
+    palettes.Set(ePaletteList::CommonBlock, 3)
+        .Set(ePaletteList::CommonChara, 4)
+        .Set(ePaletteList::CommonItem, 5)
+        .Set(ePaletteList::StageBlock, 6)
+        .Set(ePaletteList::StageChara, 7)
+        .Set(ePaletteList::StageItem, 8);
+    SetPaletteRefs(&palettes);
+}
+
 class cFlowTest : public cCoreTest {
 protected:
     void TearDown() override
