@@ -42,7 +42,7 @@ inline std::vector<u8> BlockBody(const cEdBlock& k)
 // bytes), its name, then the tail.
 inline std::vector<u8> CharaBody(u32 v, const cEdChara& c)
 {
-    std::vector<u8> fields =
+    const std::vector<u8> fields =
         cVersionBody(v)
             .U8(c.m_cInheritKind).U16(c.m_wInheritIndex).U8(c.m_cCondJudge).U8(c.m_cCondLatch)
             .U8(c.m_cFaceRight).U8(c.m_cCloneCount)
@@ -60,10 +60,10 @@ inline std::vector<u8> CharaBody(u32 v, const cEdChara& c)
             .U32(static_cast<u32>(c.m_nBodyPower)).U8(static_cast<u8>(c.m_cBodyImpact)).U16(c.m_wBodyEffect)
             .U32(c.m_nDefence, 168).U8(c.m_cImpactResist).U32(static_cast<u32>(c.m_nScore))
             .U8(c.m_cHoldItem).U8(c.m_cHasGroup).U16(c.m_wGroupNo).U8(c.m_cActRange).U8(c.m_cActJudge)
+            .Str(c.m_strName)
             .Get();
-    fields.resize(fields.size() - 4);  // the empty string block cVersionBody closes with
     cBytes b;
-    b.Raw(fields).U32(1).Str(c.m_strName);
+    b.Raw(fields);
     b.U16(c.m_wCellX).U16(c.m_wCellY).U32(static_cast<u32>(c.m_nHeldItemNo));
     ByteVector(b, c.m_bbInherit);
     BodyList(b, c.m_vCond);

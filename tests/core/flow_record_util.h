@@ -79,20 +79,14 @@ struct cFlowTail {
 // and 767, the note from 676).
 inline std::vector<u8> FlowBody(u32 v, const cFlowHead& h, const cFlowTail& t = {})
 {
-    std::vector<u8> head = cVersionBody(v)
-                               .U8(h.nGroup).U8(h.nSubGroup).U8(h.bTestOnly).U8(h.nCondMode).U8(h.bLatch)
-                               .U8(h.nTrigger)
-                               .U8(h.bSetTarget, 762)
-                               .U8(h.nTargetNo, 767)
-                               .U8(h.nKeyTolerance).U8(h.bKeyRepeat)
-                               .Get();
-    head.resize(head.size() - 4);  // the empty string block cVersionBody closes with
     cBytes b;
-    b.Raw(head);
-    if (v >= 676)
-        b.U32(1).Str(h.strNote);
-    else
-        b.U32(0);
+    b.Raw(cVersionBody(v)
+              .U8(h.nGroup).U8(h.nSubGroup).U8(h.bTestOnly).U8(h.nCondMode).U8(h.bLatch).U8(h.nTrigger)
+              .U8(h.bSetTarget, 762)
+              .U8(h.nTargetNo, 767)
+              .U8(h.nKeyTolerance).U8(h.bKeyRepeat)
+              .Str(h.strNote, 676)
+              .Get());
     for (const auto* list : {&t.conds, &t.keyConds, &t.commands}) {
         b.U32(static_cast<u32>(list->size()));
         for (const std::vector<u8>& body : *list) b.Raw(body);
