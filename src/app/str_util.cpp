@@ -85,9 +85,35 @@ void IntToStrZeroPad(std::string& str, s32 nValue, int nWidth)
     if (nWide < 0) str.insert(str.begin(), '-');
 }
 
-void FormatIntPadded(std::string& str, s16 nValue, int nWidth)
+void FormatIntPadded(std::string& str, s16 nValue, int nWidth, int bZeroPad, int bPlus)
 {
-    IntToStrZeroPad(str, nValue, nWidth);
+    const int nDigits = DigitCount(nValue);
+    if (nWidth <= 0 || nWidth < nDigits) nWidth = nDigits;
+    int nMagnitude = nValue < 0 ? -nValue : nValue;
+    str.assign(static_cast<size_t>(nWidth), '0');
+    for (size_t i = str.size(); i-- > 0; nMagnitude /= 10) str[i] = static_cast<char>('0' + nMagnitude % 10);
+    if (!bZeroPad)
+        for (size_t i = 0; i + 1 < str.size() && str[i] == '0'; ++i) str[i] = ' ';
+    if (nValue < 0) str.insert(str.begin(), '-');
+    else if (bPlus) str.insert(str.begin(), '+');
+}
+
+void FormatIntPadded(std::string& str, s16 nValue, int nWidth) { FormatIntPadded(str, nValue, nWidth, 1, 0); }
+
+int DigitCount(int nValue)
+{
+    int nCount = 1;
+    while (nCount < 11 && (nValue /= 10) != 0) ++nCount;
+    return nCount;
+}
+
+int AddWrap(int* lpValue, int nStep, int nLow, int nHigh)
+{
+    long long n = static_cast<long long>(*lpValue) + nStep;
+    if (n < nLow) n = nHigh;
+    else if (n > nHigh) n = nLow;
+    *lpValue = static_cast<int>(n);
+    return *lpValue;
 }
 
 s32 Clamp(s32& nValue, s32 nMin, s32 nMax)

@@ -27,10 +27,18 @@ std::string& StrAppendFormat(std::string& str, const char* lpFormat, ...) __attr
 
 void AppendCString(std::string& str, const char* lpText);
 
-// Decimal digits of the absolute value, zero-padded to at least nWidth digits,
-// with "-" in front of a negative value.
+// Decimal digits of the absolute value, at least nWidth of them (more when
+// the value has more), padded with zeros or, without bZeroPad, with spaces;
+// "-" in front of a negative value, with bPlus "+" in front of any other.
+void FormatIntPadded(std::string& str, s16 nValue, int nWidth, int bZeroPad, int bPlus);
+// Row and entry numbers: zero-padded, no plus sign.
 void FormatIntPadded(std::string& str, s16 nValue, int nWidth);
 void IntToStrZeroPad(std::string& str, s32 nValue, int nWidth);
+// Decimal digits of a value, 1 for 0, at most 11.
+int DigitCount(int nValue);
+// Steps the value, wrapping below nLow to nHigh and above nHigh to nLow;
+// returns the new value.
+int AddWrap(int* lpValue, int nStep, int nLow, int nHigh);
 
 s32 Clamp(s32& nValue, s32 nMin, s32 nMax);
 
