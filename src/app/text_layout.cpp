@@ -146,3 +146,17 @@ size_t TextReadLimit(u32 nSize, bool bDbcs)
     if (nSize == 0) return 0;
     return (bDbcs ? 2 * static_cast<size_t>(nSize) - 1 : nSize) - 1;
 }
+
+size_t CharsToBytes(const std::string& strText, size_t nChars)
+{
+    size_t i = 0;
+    for (size_t n = 0; n < nChars && i < strText.size(); ++n) i += PairAt(strText, i, strText.size()) ? 2 : 1;
+    return i;
+}
+
+size_t BytesToChars(const std::string& strText, size_t nBytes)
+{
+    size_t n = 0;
+    for (size_t i = 0; i < nBytes && i < strText.size(); ++n) i += PairAt(strText, i, strText.size()) ? 2 : 1;
+    return n;
+}

@@ -39,6 +39,11 @@ size_t CountLines(const std::string& strText);
 cTextState LayOutText(const cTextState& typed, const std::string& strPrev, const cTextLimits& limits, bool bSetText,
                       bool bBackspace);
 
+// Offsets in a text counted in characters (a double-byte character is one)
+// and the same offsets in bytes.
+size_t CharsToBytes(const std::string& strText, size_t nChars);
+size_t BytesToChars(const std::string& strText, size_t nBytes);
+
 // Bytes read back from a text control of nSize characters plus 1: twice
 // that for double-byte texts, the terminator excluded.
 size_t TextReadLimit(u32 nSize, bool bDbcs);

@@ -99,6 +99,8 @@ void cValueEdit::Setup(s32 nTypeCode, double dMin, double dMax, double dStep)
 {
     m_nTypeCode = nTypeCode;
     m_bDecimal = IsDecimalType(nTypeCode);
+    // A float step such as 0.01f is a little off its decimal text.
+    if (nTypeCode == kValTypeFloat) dStep = strtod(Format("%.7g", dStep).c_str(), nullptr);
     m_nDecimals = DecimalsFromStep(dStep);
     m_dStep = dStep;
     SetRange(dMin, dMax);

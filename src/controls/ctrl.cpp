@@ -106,12 +106,17 @@ void cCtrl::AppendTextf(const char* lpFormat, ...)
     AppendText(str.c_str());
 }
 
+void ReportMissingCtrl(u16 wId)
+{
+    DebugMesBox("コントロールID 【%u】 が見つかりません！", static_cast<unsigned>(wId));
+    SetFatalError();
+    Host().CloseMainWindow();
+}
+
 cCtrl* FindControlById(const std::vector<cCtrl*>& ctrls, u16 wId)
 {
     for (cCtrl* lpCtrl : ctrls)
         if (lpCtrl && lpCtrl->GetId() == wId) return lpCtrl;
-    DebugMesBox("コントロールID 【%u】 が見つかりません！", static_cast<unsigned>(wId));
-    SetFatalError();
-    Host().CloseMainWindow();
+    ReportMissingCtrl(wId);
     return nullptr;
 }

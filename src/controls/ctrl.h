@@ -1,30 +1,20 @@
 #pragma once
 // The control wrapper base: one wrapper binds one dialog item, by control
 // ID, to one field of a record and moves the value in the dialog's two
-// passes. This holds the base and the wrappers the window framework itself
-// uses; the full set of wrappers builds on it.
+// passes. A dialog keeps one vector of entries (cCtrlDesc<T>: a wrapper and
+// its setup) per kind of wrapper, sized in its constructor and never resized
+// once its window exists, attaches them all with cDlgBase::CreateCtrls and
+// finds them by control ID with FindCtrl and EnableCtrl.
 #include <windows.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
+#include "app/ctrl_rules.h"
 #include "app/types.h"
 
 class cDlgBase;
-
-// Kinds of wrappers; the dialog's command dispatch selects by them.
-enum : u32 {
-    kCtrlPlain = 1,
-    kCtrlEditVal = 2,  // typed-value edits
-    kCtrlText = 3,
-    kCtrlPicture = 4,
-    kCtrlCheck = 5,
-    kCtrlCombo = 7,
-    kCtrlList = 8,
-    kCtrlSpin = 9,
-    kCtrlSlider = 10,
-    kCtrlScroll = 11,
-};
 
 class cCtrl {
 public:
@@ -47,6 +37,9 @@ public:
     // Run on every list wrapper after each command.
     virtual void AfterCommand() {}
     virtual void OnKey(WPARAM, LPARAM, int) {}
+    // The control whose edit notifications the dispatch hands to this
+    // wrapper: its own, or for a slider its partner edit's.
+    virtual u16 GetCommandId() const { return m_wId; }
 
     void Attach(cDlgBase* lpOwner, u16 wId);
     // Records the item's place on the screen and in the owner's client area.
@@ -118,7 +111,35 @@ public:
     void AttachDesc(cDlgBase* lpOwner) { T::Attach(lpOwner, static_cast<const typename T::cSetup&>(*this)); }
 };
 
-// The first wrapper of the list with the control ID. None is a programming
-// error of the dialog's tables: reported, the fatal-error flag set, the main
-// window closed, and null returned.
+// A control ID that a dialog's table lacks is a programming error: the
+// message (shown only while the debug flag is set), the fatal-error flag and
+// the main window closed.
+void ReportMissingCtrl(u16 wId);
+
+// The first wrapper with the control ID, in list order; null after the
+// report above when there is none.
 cCtrl* FindControlById(const std::vector<cCtrl*>& ctrls, u16 wId);
+template <class D, class = std::enable_if_t<!std::is_pointer<D>::value>>
+D* FindControlById(std::vector<D>& entries, u16 wId)
+{
+    for (D& entry : entries)
+        if (entry.GetId() == wId) return &entry;
+    ReportMissingCtrl(wId);
+    return nullptr;
+}
+
+// The first entry of a dialog's table with the control ID.
+template <class D>
+D* FindCtrl(std::vector<D>& entries, u16 wId)
+{
+    return FindControlById(entries, wId);
+}
+
+// Enables or disables the entry's control (and its partners); the result of
+// its Enable, 0 when the ID is missing.
+template <class D>
+int EnableCtrl(std::vector<D>& entries, u16 wId, BOOL bEnable)
+{
+    D* lpEntry = FindCtrl(entries, wId);
+    return lpEntry ? lpEntry->Enable(bEnable) : 0;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // A dialog's drawing area: a control sized and placed from its setup, with a
-// 32-bit back surface of its size that the dialog draws on.
+// front surface that draws into the control's window and a 32-bit back
+// surface of its size on which the dialog paints before presenting it.
 #include "controls/ctrl.h"
 #include "framework/surface.h"
 
@@ -8,9 +9,9 @@ class cCtrlPicture : public cCtrl {
 public:
     struct cSetup {
         u16 wSetupId = 0;
-        s32 nSetupWidth = 0;   // 0: the control's own size
+        s32 nSetupWidth = 0;  // 0: the control's own size
         s32 nSetupHeight = 0;
-        s32 nSetupX = -1;      // dialog units; -1: the control's own place
+        s32 nSetupX = -1;  // dialog units; -1: the control's own place
         s32 nSetupY = -1;
         void Set(u16 wId, s32 nWidth, s32 nHeight, s32 x, s32 y)
         {
@@ -23,6 +24,7 @@ public:
     };
 
     cCtrlPicture() { m_dwKind = kCtrlPicture; }
+    // Surfaces belong to one wrapper: a copy starts without them.
     cCtrlPicture(const cCtrlPicture& other) : cCtrl(other) {}
     cCtrlPicture& operator=(const cCtrlPicture& other)
     {
@@ -30,8 +32,12 @@ public:
         return *this;
     }
     void Attach(cDlgBase* lpOwner, const cSetup& setup);
+    cSurface& GetFront() { return m_Front; }
     cSurface& GetBack() { return m_Back; }
+    // Copies the back surface into the control.
+    void Present();
 
 private:
+    cSurface m_Front;
     cSurface m_Back;
 };

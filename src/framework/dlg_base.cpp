@@ -235,11 +235,12 @@ void cDlgBase::OnCommand(WPARAM wParam, LPARAM)
     // A handler may close the dialog, which empties the list.
     const std::vector<cCtrl*> ctrls = m_Ctrls;
     for (cCtrl* lpCtrl : ctrls) {
-        if (lpCtrl->GetId() != wId) continue;
+        if (lpCtrl->GetCommandId() != wId) continue;
         bool bTaken = true;
         switch (lpCtrl->GetKind()) {
         case kCtrlEditVal:
         case kCtrlText:
+        case kCtrlSlider:  // its partner edit's notifications
             if (wCode == EN_UPDATE) lpCtrl->OnChange();
             else if (wCode == EN_KILLFOCUS) lpCtrl->OnKillFocus();
             else bTaken = false;
@@ -440,9 +441,16 @@ LRESULT cDlgBase::DefaultProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
         LayOutOwnScrollBars();
         break;
     case WM_NOTIFY: {
+        // A wrapper's non-zero result answers the notification (a spin
+        // partner's click handled by its edit is refused to the up-down).
         const std::vector<cCtrl*> ctrls = m_Ctrls;
-        for (cCtrl* lpCtrl : ctrls)
-            if (lpCtrl->OnNotify(wParam, lParam)) break;
+        for (cCtrl* lpCtrl : ctrls) {
+            if (const int nResult = lpCtrl->OnNotify(wParam, lParam)) {
+                SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, nResult);
+                lResult = TRUE;
+                break;
+            }
+        }
         break;
     }
     case WM_KEYDOWN:

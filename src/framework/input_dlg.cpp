@@ -69,7 +69,7 @@ cInputValueDlg::cInputValueDlg(cWndBase* lpOwner, cWndList* lpRegistry, s32* lpV
       m_strCaption(strCaption),
       m_EditVals(1)
 {
-    m_EditVals[0].SetInfo(IDC_INPUT_EDIT, m_lpValue, nMin, nMax, IDC_INPUT_SPIN, 1);
+    m_EditVals[0].Set(IDC_INPUT_EDIT, m_lpValue, nMin, nMax, IDC_INPUT_SPIN, 1);
 }
 
 void cInputValueDlg::OnInitDialog(WPARAM wParam, LPARAM lParam)

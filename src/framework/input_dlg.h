@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/ctrl_edit_int.h"
+#include "controls/ctrl_edit_val.h"
 #include "controls/ctrl_text.h"
 #include "framework/dlg_base.h"
 

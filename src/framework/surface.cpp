@@ -81,9 +81,27 @@ u32 cSurface::Create(s32 nWidth, s32 nHeight, u32 nBits, u32 bMask)
     return 1;
 }
 
+u32 cSurface::AttachWindow(HWND hWnd)
+{
+    Release();
+    m_hDC = hWnd ? ::GetDC(hWnd) : nullptr;
+    if (!m_hDC) return 0;
+    m_hDcWnd = hWnd;
+    RECT rc;
+    GetClientRect(hWnd, &rc);
+    m_nWidth = rc.right;
+    m_nHeight = rc.bottom;
+    return 1;
+}
+
 void cSurface::Release()
 {
     ReleasePen();
+    if (m_hDcWnd) {
+        ReleaseDC(m_hDcWnd, m_hDC);
+        m_hDcWnd = nullptr;
+        m_hDC = nullptr;
+    }
     if (m_hMaskDC) {
         SelectObject(m_hMaskDC, m_hOldMaskBitmap);
         DeleteDC(m_hMaskDC);

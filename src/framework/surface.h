@@ -32,6 +32,9 @@ public:
 
     // 1, or 0 when a bitmap or DC can't be made. The image starts white.
     u32 Create(s32 nWidth, s32 nHeight, u32 nBits, u32 bMask);
+    // Draws straight into a window: the window's device context, held until
+    // the surface is released. 0 when the window gives none.
+    u32 AttachWindow(HWND hWnd);
     u32 LoadBmp(const cSurfaceDesc& desc);
     u32 LoadBmpFile(const std::string& strPath, s32 nBits, s32 bMask, s32 nCellWidth, s32 nCellHeight, s32 nScale,
                     s32 nAlignWidth, s32 nAlignHeight);
@@ -72,6 +75,7 @@ private:
     bool MakeDib(s32 nWidth, s32 nHeight, u32 nBits, HDC& hDC, HBITMAP& hBitmap, HBITMAP& hOld, void*& lpBits);
 
     HDC m_hDC = nullptr;
+    HWND m_hDcWnd = nullptr;  // the window whose DC m_hDC is
     HBITMAP m_hBitmap = nullptr;
     HBITMAP m_hOldBitmap = nullptr;
     BITMAP m_Bitmap = {};

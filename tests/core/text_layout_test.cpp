@@ -127,4 +127,19 @@ TEST(TextLayout, LinesAndReadLimits)
     EXPECT_EQ(TextReadLimit(0, true), 0u);
 }
 
+TEST(TextLayout, OffsetsInCharactersAndBytes)
+{
+    const std::string str = "a表\r\n示b";
+    const struct {
+        size_t nChars, nBytes;
+    } rows[] = {{0, 0}, {1, 1}, {2, 3}, {3, 4}, {4, 5}, {5, 7}, {6, 8}, {9, 8}};
+    for (const auto& r : rows) EXPECT_EQ(CharsToBytes(str, r.nChars), r.nBytes) << r.nChars;
+    for (const auto& r : rows) {
+        if (r.nChars <= 6) {
+            EXPECT_EQ(BytesToChars(str, r.nBytes), r.nChars) << r.nBytes;
+        }
+    }
+    EXPECT_EQ(BytesToChars(str, 2), 2u) << "inside a double-byte character: past it";
+}
+
 }  // namespace

@@ -136,6 +136,8 @@ TEST(ValueEdit, DecimalsComeFromTheStep)
     } rows[] = {{0.1, 1}, {0.05, 2}, {12.5, 1}, {1.0, 0}, {0, 0}, {0.0001, 4}, {-0.5, 1}, {1e20, 0}};
     for (const auto& r : rows) EXPECT_EQ(DecimalsFromStep(r.dStep), r.nDecimals) << r.dStep;
     EXPECT_EQ(FormatFixed(DBL_MAX, 1).size(), 311u) << "formatting grows as far as the text needs";
+    cValueEdit single = MakeEdit(kValTypeFloat, -1, 1, 0.01f);
+    EXPECT_EQ(single.GetDecimals(), 2) << "a float step counts as its decimal text";
 }
 
 TEST(ValueEdit, SpinStepsWithinTheLimitsWithoutWrapping)

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "framework/hook.h"
 #include "framework/wnd_list.h"
 
@@ -73,4 +75,60 @@ void Activate(HWND hWnd)
     SetForegroundWindow(hWnd);
     SetActiveWindow(hWnd);
     Pump(30);
+}
+
+namespace {
+cModalDriver* g_lpDriver = nullptr;
+
+struct cFind {
+    const std::string* lpTitle;
+    HWND hFound;
+};
+
+BOOL CALLBACK FindTitled(HWND hWnd, LPARAM lParam)
+{
+    cFind* lpFind = reinterpret_cast<cFind*>(lParam);
+    char buf[256] = "";
+    GetWindowTextA(hWnd, buf, sizeof buf);
+    if (IsWindowVisible(hWnd) && *lpFind->lpTitle == buf) {
+        lpFind->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+cModalDriver::cModalDriver(const std::string& strTitle, std::function<void(HWND)> action)
+    : m_strTitle(strTitle), m_Action(std::move(action))
+{
+    g_lpDriver = this;
+    m_nTimer = SetTimer(nullptr, 0, 10, OnTimer);
+}
+
+cModalDriver::~cModalDriver()
+{
+    if (m_nTimer) KillTimer(nullptr, m_nTimer);
+    if (g_lpDriver == this) g_lpDriver = nullptr;
+}
+
+void CALLBACK cModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    cModalDriver* lpDriver = g_lpDriver;
+    if (!lpDriver || lpDriver->m_bRan) return;
+    cFind find = {&lpDriver->m_strTitle, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTitled, reinterpret_cast<LPARAM>(&find));
+    if (!find.hFound) return;
+    KillTimer(nullptr, lpDriver->m_nTimer);
+    lpDriver->m_nTimer = 0;
+    lpDriver->m_bRan = true;
+    lpDriver->m_Action(find.hFound);
+}
+
+void HoldForScreenshot(HWND hWnd)
+{
+    char buf[16] = "";
+    if (!GetEnvironmentVariableA("TARVENOL_HOLD_MS", buf, sizeof buf)) return;
+    SetWindowPos(hWnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    Pump(static_cast<DWORD>(atoi(buf)));
 }

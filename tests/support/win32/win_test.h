@@ -1,10 +1,12 @@
 #pragma once
-// The fixture of the Windows test programs and a message pump that goes
-// through the window registry as the editor's message loop does.
+// The fixture of the Windows test programs, a message pump that goes
+// through the window registry as the editor's message loop does, and a
+// driver for modal dialogs.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 #include "support/test_env.h"
 
@@ -23,3 +25,24 @@ void Pump(DWORD nMs, const std::function<bool()>& done = nullptr);
 int CountThreadWindows();
 // Brings the window to the front as the active one.
 void Activate(HWND hWnd);
+
+// Runs the action on the first visible window of this thread with the title
+// once it shows; driven by a timer of this thread, so it works inside modal
+// loops.
+class cModalDriver {
+public:
+    cModalDriver(const std::string& strTitle, std::function<void(HWND)> action);
+    ~cModalDriver();
+    bool Ran() const { return m_bRan; }
+
+private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    std::string m_strTitle;
+    std::function<void(HWND)> m_Action;
+    UINT_PTR m_nTimer = 0;
+    bool m_bRan = false;
+};
+
+// With TARVENOL_HOLD_MS set, keeps the window on screen (messages pumped)
+// for that long, so that a screenshot can be taken of it.
+void HoldForScreenshot(HWND hWnd);

@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "app/fatal.h"
-#include "controls/ctrl_edit_int.h"
+#include "controls/ctrl_edit_val.h"
 #include "controls/ctrl_text.h"
 #include "framework/dlg_item.h"
 #include "framework/hook.h"
@@ -243,16 +243,17 @@ TEST_F(Dialogs, BoundControlsMoveValuesBothWays)
     EXPECT_EQ(Text(hDlg, IDC_T_TEXT), "表示名");
     EXPECT_EQ(dlg.GetCtrls().size(), 3u);
 
-    // Controls to data: the number filtered and clamped, the text cut at
-    // the limit counted in characters (6: a double-byte one counts one).
+    // Controls to data: the number filtered and clamped; the text within
+    // its limit counted in characters (7: a double-byte one counts one), a
+    // longer one refused.
     struct {
         const char* lpInt;
         const char* lpText;
         s32 nExpected;
         const char* lpExpectedText;
     } cases[] = {
-        {"123", "abc", 123, "abc"},     {"9999", "あいうえおかき", 500, "あいうえおか"},
-        {"-80", "ab表cdef", -50, "ab表cde"}, {"1a2", "", 12, ""},
+        {"123", "abc", 123, "abc"},      {"9999", "あいうえおかきく", 500, "abc"},
+        {"-80", "ab表cdef", -50, "ab表cdef"}, {"1a2", "", 12, ""},
         {"", "x", 0, "x"},               {"99999999999", "y", 500, "y"},
     };
     for (const auto& c : cases) {

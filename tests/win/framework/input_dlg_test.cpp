@@ -87,8 +87,10 @@ TEST_F(InputDialogs, StringDialogWritesOnlyOnOkAndKeepsItsLimit)
         const char* lpExpected;
     } cases[] = {
         {"変数名", IDC_OK, 1, "変数名"},
-        {"とても長い変数の名前です", IDC_OK, 1, "とても長い変数の名前"},
-        {"abcdefghijklmnop", IDC_OK, 1, "abcdefghij"},
+        {"とても長い変数の名前", IDC_OK, 1, "とても長い変数の名前"},
+        // Longer texts are refused as they are typed or pasted.
+        {"とても長い変数の名前です", IDC_OK, 1, "元の名前"},
+        {"abcdefghijklmnop", IDC_OK, 1, "元の名前"},
         {"捨てる", IDC_CANCEL, 0, "元の名前"},
     };
     for (const auto& c : cases) {
@@ -98,7 +100,7 @@ TEST_F(InputDialogs, StringDialogWritesOnlyOnOkAndKeepsItsLimit)
             SetDlgItemTextA(hDlg, IDC_INPUT_EDIT, c.lpTyped);
             SendMessageA(hDlg, WM_COMMAND, c.nButton, 0);
         });
-        EXPECT_EQ(InputString(nullptr, &g_WndList, &str, 11, 1, "変数名の入力", nullptr, 0), c.nResult);
+        EXPECT_EQ(InputString(nullptr, &g_WndList, &str, 10, 1, "変数名の入力", nullptr, 0), c.nResult);
         EXPECT_EQ(str, c.lpExpected);
         EXPECT_EQ(strShown, "元の名前");
     }

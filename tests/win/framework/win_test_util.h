@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the framework test program: a dialog that records what reaches
-// it, a wrapper that records its calls and a driver for modal dialogs.
+// it, a wrapper that records its calls and a property sheet of test pages.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -78,21 +78,3 @@ public:
 private:
     std::vector<cTestDlg*> m_Owned;
 };
-
-// Runs the action on the first visible window of this thread with the title
-// once it shows; driven by a timer of this thread, so it works inside modal
-// loops.
-class cModalDriver {
-public:
-    cModalDriver(const std::string& strTitle, std::function<void(HWND)> action);
-    ~cModalDriver();
-    bool Ran() const { return m_bRan; }
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    std::string m_strTitle;
-    std::function<void(HWND)> m_Action;
-    UINT_PTR m_nTimer = 0;
-    bool m_bRan = false;
-};
-
