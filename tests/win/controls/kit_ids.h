@@ -32,3 +32,4 @@
 #define IDC_K_RED 3338
 #define IDC_K_PICTURE 3339
 #define IDC_K_RESET 3340
+#define IDC_K_SCROLL 3341

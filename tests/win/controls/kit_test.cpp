@@ -7,6 +7,7 @@
 #include "app/fatal.h"
 #include "app/log.h"
 #include "controls/entry_name_combo.h"
+#include "controls/scroll_ctrl.h"
 #include "framework/dlg_item.h"
 #include "framework/wnd_base.h"
 #include "kit_dlg.h"
@@ -460,6 +461,33 @@ TEST_F(Kit, PictureIsPlacedInDialogUnitsWithASurfaceOfItsSize)
     EXPECT_TRUE(picture.GetFront().GetDC());
     picture.GetBack().FillRgb(0, 0, 255);
     picture.Present();
+}
+
+TEST_F(Kit, ScrollBarsTakeTheirRangeAndIgnoreRightClicks)
+{
+    HWND hDlg = Open();
+    HWND hBar = GetDlgItem(hDlg, IDC_K_SCROLL);
+    HWND hMessage = GetDlgItem(hDlg, IDC_K_MESSAGE);
+    std::vector<cCtrlDesc<cScrollCtrl>> bars(2);
+    bars[0].wSetupId = IDC_K_SCROLL;  // a scroll bar control
+    bars[0].nSetupMax = 50;
+    bars[0].nSetupPage = 10;
+    bars[0].bSetupRedraw = 1;
+    bars[1].lpSetupTarget = &hMessage;  // a window's own vertical bar
+    bars[1].nSetupBar = SB_VERT;
+    bars[1].nSetupMax = 20;
+    bars[1].nSetupPage = 5;
+    m_lpDlg->CreateCtrls(bars);
+    SCROLLINFO si = {sizeof si, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(hBar, SB_CTL, &si));
+    EXPECT_EQ(si.nMax, 50);
+    EXPECT_EQ(si.nPage, 10u);
+    ASSERT_TRUE(GetScrollInfo(hMessage, SB_VERT, &si));
+    EXPECT_EQ(si.nMax, 20);
+    EXPECT_EQ(si.nPage, 5u);
+    EXPECT_EQ(GetPropA(hBar, "CTRL_SCROLL_CLASS"), static_cast<cScrollCtrl*>(&bars[0]));
+    EXPECT_EQ(SendMessageA(hBar, WM_RBUTTONUP, 0, 0), 0) << "no context menu";
+    m_lpDlg->Close(0);
 }
 
 TEST_F(Kit, ModalRunWritesEveryChangeOnOkOnly)
