@@ -7,6 +7,7 @@
 // Values travel as double: every field type (8 to 32 bits, float, double)
 // fits it exactly.
 #include <string>
+#include <type_traits>
 
 #include "app/types.h"
 
@@ -25,45 +26,18 @@ enum : s32 {
 
 // The code of a field type, from the type itself.
 template <class T>
-struct cValTypeCode {
-    static constexpr s32 kCode = kValTypeOther;
-};
-template <>
-struct cValTypeCode<char> {
-    static constexpr s32 kCode = kValTypeS8;
-};
-template <>
-struct cValTypeCode<signed char> {
-    static constexpr s32 kCode = kValTypeS8;
-};
-template <>
-struct cValTypeCode<unsigned char> {
-    static constexpr s32 kCode = kValTypeU8;
-};
-template <>
-struct cValTypeCode<short> {
-    static constexpr s32 kCode = kValTypeS16;
-};
-template <>
-struct cValTypeCode<unsigned short> {
-    static constexpr s32 kCode = kValTypeU16;
-};
-template <>
-struct cValTypeCode<int> {
-    static constexpr s32 kCode = kValTypeS32;
-};
-template <>
-struct cValTypeCode<unsigned int> {
-    static constexpr s32 kCode = kValTypeU32;
-};
-template <>
-struct cValTypeCode<float> {
-    static constexpr s32 kCode = kValTypeFloat;
-};
-template <>
-struct cValTypeCode<double> {
-    static constexpr s32 kCode = kValTypeDouble;
-};
+constexpr s32 ValTypeCode()
+{
+    if (std::is_same<T, char>::value || std::is_same<T, signed char>::value) return kValTypeS8;
+    if (std::is_same<T, unsigned char>::value) return kValTypeU8;
+    if (std::is_same<T, short>::value) return kValTypeS16;
+    if (std::is_same<T, unsigned short>::value) return kValTypeU16;
+    if (std::is_same<T, int>::value) return kValTypeS32;
+    if (std::is_same<T, unsigned int>::value) return kValTypeU32;
+    if (std::is_same<T, float>::value) return kValTypeFloat;
+    if (std::is_same<T, double>::value) return kValTypeDouble;
+    return kValTypeOther;
+}
 
 inline bool IsDecimalType(s32 nCode) { return nCode == kValTypeFloat || nCode == kValTypeDouble; }
 // The range of an integer type code; -1 .. -1 for any other code.

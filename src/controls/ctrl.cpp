@@ -21,6 +21,29 @@ void cCtrl::Attach(cDlgBase* lpOwner, u16 wId)
 
 bool cCtrl::OwnerUpdating() const { return m_lpOwner && m_lpOwner->IsUpdating(); }
 
+void cCtrl::Subclass(const char* lpProp, WNDPROC lpProc)
+{
+    if (!m_hWnd || m_lpSavedProc) return;
+    SetPropA(m_hWnd, lpProp, this);
+    const LONG_PTR lpNew = reinterpret_cast<LONG_PTR>(lpProc);
+    m_lpSavedProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, lpNew));
+}
+
+void cCtrl::Unsubclass(const char* lpProp)
+{
+    if (!m_hWnd || !m_lpSavedProc || !IsWindow(m_hWnd) || GetPropA(m_hWnd, lpProp) != this) return;
+    EndSubclass(m_hWnd, lpProp);
+}
+
+WNDPROC cCtrl::EndSubclass(HWND hWnd, const char* lpProp)
+{
+    WNDPROC lpProc = m_lpSavedProc;
+    SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpProc));
+    RemovePropA(hWnd, lpProp);
+    m_lpSavedProc = nullptr;
+    return lpProc;
+}
+
 void cCtrl::UpdatePos()
 {
     if (!m_hWnd || !m_hOwnerWnd) return;

@@ -68,6 +68,15 @@ public:
 protected:
     // True while the owner fills its controls from the data.
     bool OwnerUpdating() const;
+    // Subclasses the control once: the wrapper under the window property,
+    // the control's own procedure kept.
+    void Subclass(const char* lpProp, WNDPROC lpProc);
+    // Puts the control's own procedure back while the window still carries
+    // this wrapper (a copy of an entry leaves the original's alone).
+    void Unsubclass(const char* lpProp);
+    // For the subclass procedure at WM_DESTROY: the own procedure back and
+    // the property removed; the procedure to pass the message on to.
+    WNDPROC EndSubclass(HWND hWnd, const char* lpProp);
 
     HWND m_hWnd = nullptr;
     WNDPROC m_lpSavedProc = nullptr;

@@ -32,4 +32,7 @@ void cCtrlComboBase::FillList()
 
 void cCtrlComboBase::ReportPosFailure() const { DebugMesBox("コンボボックスのPosToDataに失敗！"); }
 
-void cCtrlComboBase::ReportAdjustWithTable() const { DebugMesBox("Adjust Err 変換テーブルポインタには未対応です"); }
+void cCtrlComboBase::ReportAdjustWithTable() const
+{
+    DebugMesBox("Adjust Err 変換テーブルポインタには未対応です");
+}

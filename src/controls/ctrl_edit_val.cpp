@@ -34,12 +34,12 @@ void cCtrlSpin::SetRange(double dMin, double dMax)
     if (m_hWnd) SendMessageA(m_hWnd, UDM_SETRANGE32, static_cast<WPARAM>(ToInt(dMin)), ToInt(dMax));
 }
 
-cCtrlEditValBase::~cCtrlEditValBase() { Unsubclass(); }
+cCtrlEditValBase::~cCtrlEditValBase() { Unsubclass(kEditValProp); }
 
 void cCtrlEditValBase::AttachEdit(cDlgBase* lpOwner, u16 wId, u16 wSpinId, s32 nTypeCode, double dMin,
                                   double dMax, double dStep)
 {
-    Unsubclass();
+    Unsubclass(kEditValProp);
     m_dwEditKind = 1;
     cCtrl::Attach(lpOwner, wId);
     RemoveStyle(ES_NUMBER);  // '-' and '.' must be typable
@@ -50,24 +50,8 @@ void cCtrlEditValBase::AttachEdit(cDlgBase* lpOwner, u16 wId, u16 wSpinId, s32 n
         // The edit writes its own text; the up-down must not.
         m_Spin.RemoveStyle(UDS_SETBUDDYINT);
     }
-    Subclass();
+    Subclass(kEditValProp, SubclassProc);
     if (HasField()) SetDataValue(ReadField());
-}
-
-void cCtrlEditValBase::Subclass()
-{
-    if (!m_hWnd || m_lpSavedProc) return;
-    SetPropA(m_hWnd, kEditValProp, this);
-    m_lpSavedProc =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
-}
-
-void cCtrlEditValBase::Unsubclass()
-{
-    if (!m_hWnd || !m_lpSavedProc || !IsWindow(m_hWnd) || GetPropA(m_hWnd, kEditValProp) != this) return;
-    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpSavedProc));
-    RemovePropA(m_hWnd, kEditValProp);
-    m_lpSavedProc = nullptr;
 }
 
 LRESULT CALLBACK cCtrlEditValBase::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -87,9 +71,7 @@ LRESULT CALLBACK cCtrlEditValBase::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wPa
         if (HIMC hImc = ImmGetContext(hWnd)) ImmReleaseContext(hWnd, hImc);
         break;
     case WM_DESTROY:
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpProc));
-        RemovePropA(hWnd, kEditValProp);
-        lpEdit->m_lpSavedProc = nullptr;
+        lpProc = lpEdit->EndSubclass(hWnd, kEditValProp);
         break;
     default:
         break;
@@ -194,8 +176,8 @@ void cCtrlEditValBase::OnKillFocus()
 int cCtrlEditValBase::OnNotify(WPARAM, LPARAM lParam)
 {
     const NMHDR* lpHdr = reinterpret_cast<const NMHDR*>(lParam);
-    if (!lpHdr || lpHdr->code != static_cast<UINT>(UDN_DELTAPOS) || !m_Spin.GetHwnd() || lpHdr->idFrom != m_Spin.GetId())
-        return 0;
+    if (!lpHdr || lpHdr->code != static_cast<UINT>(UDN_DELTAPOS)) return 0;
+    if (!m_Spin.GetHwnd() || lpHdr->idFrom != m_Spin.GetId()) return 0;
     const NMUPDOWN* lpUpDown = reinterpret_cast<const NMUPDOWN*>(lParam);
     const double dValue = m_Rules.Spin(ParseTextValue(), lpUpDown->iDelta);
     ShowValue(dValue, true);

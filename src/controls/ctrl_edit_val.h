@@ -67,8 +67,6 @@ protected:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void Subclass();
-    void Unsubclass();
     void WriteText(const std::string& str);
     // Types the ASCII twins of the full-width digits of a composition result.
     void TypeImeResult(HWND hWnd);
@@ -96,13 +94,16 @@ public:
             wSetupSpinId = wSpinId;
             setupStep = step;
         }
-        void SetInfo(u16 wId, T* lpValue, T min, T max, u16 wSpinId, T step) { Set(wId, lpValue, min, max, wSpinId, step); }
+        void SetInfo(u16 wId, T* lpValue, T min, T max, u16 wSpinId, T step)
+        {
+            Set(wId, lpValue, min, max, wSpinId, step);
+        }
     };
 
     void Attach(cDlgBase* lpOwner, const cSetup& setup)
     {
         m_lpValue = setup.lpSetupValue;
-        AttachEdit(lpOwner, setup.wSetupId, setup.wSetupSpinId, cValTypeCode<T>::kCode, setup.setupMin,
+        AttachEdit(lpOwner, setup.wSetupId, setup.wSetupSpinId, ValTypeCode<T>(), setup.setupMin,
                    setup.setupMax, setup.setupStep);
     }
     // New limits for the edit and its partner; the text stays as it is.

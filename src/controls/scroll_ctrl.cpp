@@ -6,7 +6,7 @@ namespace {
 const char* const kScrollProp = "CTRL_SCROLL_CLASS";
 }
 
-cScrollCtrl::~cScrollCtrl() { Unsubclass(); }
+cScrollCtrl::~cScrollCtrl() { Unsubclass(kScrollProp); }
 
 HWND cScrollCtrl::BarWindow(int& nBar) const
 {
@@ -20,7 +20,7 @@ HWND cScrollCtrl::BarWindow(int& nBar) const
 
 void cScrollCtrl::Attach(cDlgBase* lpOwner, const cSetup& setup)
 {
-    Unsubclass();
+    Unsubclass(kScrollProp);
     cCtrl::Attach(lpOwner, setup.wSetupId);
     m_lpTarget = setup.lpSetupTarget;
     m_nBar = setup.nSetupBar;
@@ -40,19 +40,7 @@ void cScrollCtrl::Attach(cDlgBase* lpOwner, const cSetup& setup)
         si.nPage = static_cast<UINT>(m_nPage);
         SetScrollInfo(hBar, nBar, &si, m_bRedraw);
     }
-    if (m_hWnd) {
-        SetPropA(m_hWnd, kScrollProp, this);
-        m_lpSavedProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
-    }
-}
-
-void cScrollCtrl::Unsubclass()
-{
-    if (!m_hWnd || !m_lpSavedProc || !IsWindow(m_hWnd) || GetPropA(m_hWnd, kScrollProp) != this) return;
-    SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_lpSavedProc));
-    RemovePropA(m_hWnd, kScrollProp);
-    m_lpSavedProc = nullptr;
+    Subclass(kScrollProp, SubclassProc);
 }
 
 LRESULT CALLBACK cScrollCtrl::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -61,11 +49,7 @@ LRESULT CALLBACK cScrollCtrl::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, 
     if (!lpCtrl || !lpCtrl->m_lpSavedProc) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
     WNDPROC lpProc = lpCtrl->m_lpSavedProc;
     if (uMsg == WM_RBUTTONUP) return 0;
-    if (uMsg == WM_DESTROY) {
-        SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(lpProc));
-        RemovePropA(hWnd, kScrollProp);
-        lpCtrl->m_lpSavedProc = nullptr;
-    }
+    if (uMsg == WM_DESTROY) lpProc = lpCtrl->EndSubclass(hWnd, kScrollProp);
     return CallWindowProcA(lpProc, hWnd, uMsg, wParam, lParam);
 }
 

@@ -27,7 +27,6 @@ public:
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
-    void Unsubclass();
     HWND BarWindow(int& nBar) const;
 
     HWND* m_lpTarget = nullptr;

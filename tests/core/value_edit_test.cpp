@@ -19,16 +19,16 @@ cValueEdit MakeEdit(s32 nCode, double dMin, double dMax, double dStep = 1)
 
 TEST(ValueEdit, TypeCodesComeFromTheFieldType)
 {
-    EXPECT_EQ(cValTypeCode<s8>::kCode, kValTypeS8);
-    EXPECT_EQ(cValTypeCode<char>::kCode, kValTypeS8);
-    EXPECT_EQ(cValTypeCode<u8>::kCode, kValTypeU8);
-    EXPECT_EQ(cValTypeCode<s16>::kCode, kValTypeS16);
-    EXPECT_EQ(cValTypeCode<u16>::kCode, kValTypeU16);
-    EXPECT_EQ(cValTypeCode<s32>::kCode, kValTypeS32);
-    EXPECT_EQ(cValTypeCode<u32>::kCode, kValTypeU32);
-    EXPECT_EQ(cValTypeCode<float>::kCode, kValTypeFloat);
-    EXPECT_EQ(cValTypeCode<double>::kCode, kValTypeDouble);
-    EXPECT_EQ(cValTypeCode<long long>::kCode, kValTypeOther);
+    EXPECT_EQ(ValTypeCode<s8>(), kValTypeS8);
+    EXPECT_EQ(ValTypeCode<char>(), kValTypeS8);
+    EXPECT_EQ(ValTypeCode<u8>(), kValTypeU8);
+    EXPECT_EQ(ValTypeCode<s16>(), kValTypeS16);
+    EXPECT_EQ(ValTypeCode<u16>(), kValTypeU16);
+    EXPECT_EQ(ValTypeCode<s32>(), kValTypeS32);
+    EXPECT_EQ(ValTypeCode<u32>(), kValTypeU32);
+    EXPECT_EQ(ValTypeCode<float>(), kValTypeFloat);
+    EXPECT_EQ(ValTypeCode<double>(), kValTypeDouble);
+    EXPECT_EQ(ValTypeCode<long long>(), kValTypeOther);
     EXPECT_TRUE(IsDecimalType(kValTypeFloat));
     EXPECT_FALSE(IsDecimalType(kValTypeU32));
     long long nMin, nMax;
