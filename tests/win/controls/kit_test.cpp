@@ -3,6 +3,7 @@
 // choices, check clicks, slider keys), then read back into the record.
 #include <windows.h>
 #include <commctrl.h>
+#include <imm.h>
 
 #include "app/fatal.h"
 #include "app/log.h"
@@ -176,6 +177,13 @@ TEST_F(Kit, TypedCharactersAreFilteredAndValuesKeptInTheirLimits)
     expected.wU16 = 65535;
     expected.dwU32 = 4294967295u;
     ExpectSameRecord(m_Rec, expected);
+
+    // An input-method message never reaches the edit itself; without a
+    // result string (there is no input method here) nothing is typed.
+    HWND hS16 = GetDlgItem(hDlg, IDC_K_S16);
+    EXPECT_EQ(SendMessageA(hS16, WM_IME_COMPOSITION, 0, GCS_RESULTSTR), 0);
+    SendMessageA(hS16, WM_IME_COMPOSITION, 0, GCS_COMPSTR);
+    EXPECT_EQ(Text(hDlg, IDC_K_S16), "1000");
 
     // Leaving an emptied edit shows the minimum-or-0 rule's value.
     Type(hDlg, IDC_K_U8, "\b");
