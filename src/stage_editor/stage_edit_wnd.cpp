@@ -1,6 +1,5 @@
 #include "stage_editor/stage_edit_wnd.h"
 
-#include "app/win32/gui/main_wnd.h"
 #include "database_editor/database_dlg.h"
 
 cStageEditWnd::cStageEditWnd(cWndBase* lpParent, cWndList* lpRegistry)
@@ -37,7 +36,9 @@ void cStageEditWnd::MinimizeAll()
 {
     m_bMinimized = 1;
     HideWindows();
-    if (g_MainWnd.GetHwnd()) ShowWindow(g_MainWnd.GetHwnd(), SW_MINIMIZE);
+    // The top-level window that owns this one goes down with it.
+    cWndBase* lpTop = GetParentObject();
+    if (lpTop && lpTop->GetHwnd()) ShowWindow(lpTop->GetHwnd(), SW_MINIMIZE);
 }
 
 cDatabaseDlg* cStageEditWnd::DatabaseWnd() const { return static_cast<cDatabaseDlg*>(m_lpDatabaseWnd); }

@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/win32/gui/editor_host.h"
+#include "editor/editor_host.h"
 #include "framework/dlg_item.h"
 #include "framework/input_dlg.h"
 #include "resources/resource.h"

@@ -4,8 +4,8 @@
 #include <thread>
 
 #include "app/log.h"
-#include "app/win32/gui/main_wnd.h"
-#include "app/win32/gui/message_loop.h"
+#include "editor/main_wnd.h"
+#include "editor/message_loop.h"
 #include "app/win32/thread.h"
 #include "database_editor/database_dlg.h"
 #include "stage_editor/edit_state.h"

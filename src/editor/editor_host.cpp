@@ -1,4 +1,4 @@
-#include "app/win32/gui/editor_host.h"
+#include "editor/editor_host.h"
 
 #include "framework/input_dlg.h"
 #include "framework/wnd_list.h"

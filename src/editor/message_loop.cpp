@@ -1,9 +1,9 @@
-#include "app/win32/gui/message_loop.h"
+#include "editor/message_loop.h"
 
 #include <windows.h>
 
 #include "app/window_rules.h"
-#include "app/win32/gui/main_wnd.h"
+#include "editor/main_wnd.h"
 #include "database_editor/database_dlg.h"
 #include "framework/wnd_list.h"
 #include "stage_editor/stage_edit_wnd.h"

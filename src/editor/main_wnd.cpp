@@ -1,7 +1,7 @@
-#include "app/win32/gui/main_wnd.h"
+#include "editor/main_wnd.h"
 
 #include "app/fatal.h"
-#include "app/win32/gui/message_loop.h"
+#include "editor/message_loop.h"
 #include "app/win32/thread.h"
 #include "framework/wnd_list.h"
 #include "stage_editor/edit_state.h"
