@@ -1,6 +1,8 @@
 #include "editor/main_wnd.h"
 
 #include "app/fatal.h"
+#include "app/global_order.h"
+#include "data/project_data.h"
 #include "editor/message_loop.h"
 #include "app/win32/thread.h"
 #include "framework/wnd_list.h"
@@ -10,7 +12,7 @@
 
 const char* const kMainWindowClass = "Tarvenol_Editor";
 
-cMainWnd g_MainWnd;
+cMainWnd g_MainWnd TARVENOL_GLOBAL(kGlobalMainWnd);
 
 cStageEditWnd* StageWnd() { return g_MainWnd.GetStageWnd(); }
 
@@ -61,7 +63,7 @@ void cMainWnd::RebuildStageWindow(WPARAM)
     g_EditState.Init();
     g_EditState.m_strStagePath = strPath;
     g_EditState.m_bHasPath = bHasPath;
-    g_EditCursor.Reset();
+    g_WorldCursor.Reset();
     CreateStageWindow();
     m_lpStageWnd->CreatePaletteWindows();
     if (m_lpStageWnd->GetHwnd()) SetFocus(m_lpStageWnd->GetHwnd());

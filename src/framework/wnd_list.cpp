@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
+#include "app/global_order.h"
 #include "framework/wnd_base.h"
 #include "framework/wnd_group.h"
 
-cWndList g_WndList;
+cWndList g_WndList TARVENOL_GLOBAL(kGlobalWndList);
 
 void cWndList::AddWnd(cWndBase* lpWnd)
 {

@@ -1,10 +1,7 @@
 #pragma once
-// The stage editor's edit state and cursor as the top-level window uses
-// them: the stage path and its flag survive a rebuild of the editor window;
-// the test-play flag is cleared when the game program reports its end.
-#include <array>
+// The stage editor's edit state as the top-level window uses it: the stage
+// path and its flag survive a rebuild of the editor window; the test-play flag is cleared when the game program reports its end.
 #include <string>
-#include <vector>
 
 #include "app/types.h"
 
@@ -26,16 +23,5 @@ public:
     cUndo m_Undo;
 };
 
-// The editor's cursor: the current entry and the entries of four values.
-class cEditCursor {
-public:
-    // One entry of zeros, which becomes the current one.
-    void Reset();
-
-    std::array<u32, 4>* m_lpCurrent = nullptr;
-    u32 m_dwSecond = 0;
-    std::vector<std::array<u32, 4>> m_Entries;
-};
 
 extern cEditState g_EditState;
-extern cEditCursor g_EditCursor;

@@ -2,9 +2,10 @@
 
 #include <process.h>
 
+#include "app/global_order.h"
 #include "app/log.h"
 
-cThread g_Thread;
+cThread g_Thread TARVENOL_GLOBAL(kGlobalThread);
 
 namespace {
 // Rounds of about 1 ms after which a worker that ignores WM_QUIT is ended.

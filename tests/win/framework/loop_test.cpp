@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "app/log.h"
+#include "data/project_data.h"
 #include "editor/main_wnd.h"
 #include "editor/message_loop.h"
 #include "app/win32/thread.h"
@@ -170,7 +171,7 @@ TEST_F(MainWindow, ActivationCopyDataAndRebuild)
     g_EditState.m_strStagePath = "data\\stg4\\a.stg4_950";
     g_EditState.m_bHasPath = 1;
     g_EditState.m_bTestPlay = 1;
-    g_EditCursor.m_Entries.assign(5, {1, 2, 3, 4});
+    g_WorldCursor.m_vRecord.assign(5, {1, 2, 3, 4});
     cStageEditWnd* lpOld = StageWnd();
     HWND hOld = lpOld->GetHwnd();
     SendMessageA(m_hMain, WM_USER, 1, 0);
@@ -181,9 +182,9 @@ TEST_F(MainWindow, ActivationCopyDataAndRebuild)
     EXPECT_EQ(g_EditState.m_strStagePath, "data\\stg4\\a.stg4_950");
     EXPECT_EQ(g_EditState.m_bHasPath, 1u);
     EXPECT_EQ(g_EditState.m_bTestPlay, 0u);
-    ASSERT_EQ(g_EditCursor.m_Entries.size(), 1u);
-    EXPECT_EQ(g_EditCursor.m_lpCurrent, &g_EditCursor.m_Entries[0]);
-    EXPECT_EQ(g_EditCursor.m_Entries[0][0], 0u);
+    ASSERT_EQ(g_WorldCursor.m_vRecord.size(), 1u);
+    EXPECT_EQ(g_WorldCursor.m_lpCurrent, &g_WorldCursor.m_vRecord[0]);
+    EXPECT_EQ(g_WorldCursor.m_vRecord[0][0], 0u);
 
     // Restoring brings the minimised editor back and asks for the focus.
     StageWnd()->MinimizeAll();
