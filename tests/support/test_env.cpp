@@ -80,6 +80,30 @@ std::string ReadFileText(const std::string& strPath)
     return str;
 }
 
+namespace {
+
+void AddToSnapshot(const std::string& strFolder, const std::string& strPrefix, tFolderSnapshot& snapshot)
+{
+    std::vector<cDirEntry> entries;
+    if (!FileSystem().ListFolder(strFolder, entries)) return;
+    for (const cDirEntry& e : entries) {
+        const std::string strPath = strFolder + "\\" + e.strName, strName = strPrefix + e.strName;
+        if (e.bFolder)
+            AddToSnapshot(strPath, strName + "\\", snapshot);
+        else
+            snapshot[strName] = ReadFileBytes(strPath);
+    }
+}
+
+}  // namespace
+
+tFolderSnapshot SnapshotFolder(const std::string& strFolder)
+{
+    tFolderSnapshot snapshot;
+    AddToSnapshot(strFolder, "", snapshot);
+    return snapshot;
+}
+
 std::string FixturePath(const std::string& strName)
 {
     std::string str = std::string(TARVENOL_FIXTURES) + "/" + strName;

@@ -4,6 +4,7 @@
 // the fatal-error flag clear and the data version at 950.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ protected:
 std::vector<u8> ReadFileBytes(const std::string& strPath, bool* lpOk = nullptr);
 bool WriteFileBytes(const std::string& strPath, const std::vector<u8>& bytes);
 std::string ReadFileText(const std::string& strPath);
+// Every file under a folder (paths relative to it) with its bytes.
+typedef std::map<std::string, std::vector<u8>> tFolderSnapshot;
+tFolderSnapshot SnapshotFolder(const std::string& strFolder);
+
 // A shipped fixture file, as a path the program can open.
 std::string FixturePath(const std::string& strName);
 

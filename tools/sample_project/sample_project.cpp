@@ -1,0 +1,152 @@
+#include "sample_project.h"
+
+#include <cmath>
+#include <vector>
+
+#include "app/file_system.h"
+#include "app/safe_file.h"
+#include "data/database.h"
+#include "data/project_paths.h"
+#include "data/system_data.h"
+#include "data/world_map.h"
+#include "sample_art.h"
+
+namespace {
+
+bool WriteWholeFile(const std::string& strPath, const std::vector<u8>& bytes)
+{
+    cSafeFile file;
+    if (!file.Open(strPath)) return false;
+    file.Write(bytes.data(), bytes.size());
+    return file.Commit() != 0;
+}
+
+// Creates every folder on the way to the file.
+bool MakeFoldersFor(const std::string& strPath)
+{
+    cFileSystem& fs = FileSystem();
+    for (size_t n = strPath.find('\\'); n != std::string::npos; n = strPath.find('\\', n + 1)) {
+        const std::string strFolder = strPath.substr(0, n);
+        if (!fs.IsFolder(strFolder) && !fs.MakeFolder(strFolder)) return false;
+    }
+    return true;
+}
+
+void PutU16(std::vector<u8>& out, u32 v)
+{
+    out.push_back(static_cast<u8>(v));
+    out.push_back(static_cast<u8>(v >> 8));
+}
+
+void PutU32(std::vector<u8>& out, u32 v)
+{
+    PutU16(out, v & 0xFFFF);
+    PutU16(out, v >> 16);
+}
+
+void PutText(std::vector<u8>& out, const char* lpText) { out.insert(out.end(), lpText, lpText + 4); }
+
+// A short, soft chime: 16-bit mono PCM at 22,050 Hz.
+std::vector<u8> MakeChime()
+{
+    constexpr u32 kRate = 22050, kSamples = kRate * 3 / 10;
+    std::vector<u8> out;
+    PutText(out, "RIFF");
+    PutU32(out, 36 + kSamples * 2);
+    PutText(out, "WAVE");
+    PutText(out, "fmt ");
+    PutU32(out, 16);
+    PutU16(out, 1);  // PCM
+    PutU16(out, 1);
+    PutU32(out, kRate);
+    PutU32(out, kRate * 2);
+    PutU16(out, 2);
+    PutU16(out, 16);
+    PutText(out, "data");
+    PutU32(out, kSamples * 2);
+    for (u32 i = 0; i < kSamples; ++i) {
+        const double t = static_cast<double>(i) / kRate;
+        const double v = std::sin(2 * 3.14159265358979 * 880 * t) * std::exp(-t * 12) * 8000;
+        PutU16(out, static_cast<u16>(static_cast<s16>(v)));
+    }
+    return out;
+}
+
+// A one-track MIDI file: a short phrase on the piano.
+std::vector<u8> MakeTune()
+{
+    std::vector<u8> track;
+    const u8 kNotes[] = {60, 64, 67, 72, 67, 64, 60};
+    for (u8 note : kNotes) {
+        const u8 on[] = {0x00, 0x90, note, 0x50, 0x60, 0x80, note, 0x00};
+        track.insert(track.end(), on, on + sizeof on);
+    }
+    const u8 end[] = {0x00, 0xFF, 0x2F, 0x00};
+    track.insert(track.end(), end, end + sizeof end);
+    std::vector<u8> out;
+    PutText(out, "MThd");
+    const u8 header[] = {0, 0, 0, 6, 0, 0, 0, 1, 0, 0x60};
+    out.insert(out.end(), header, header + sizeof header);
+    PutText(out, "MTrk");
+    const u32 n = static_cast<u32>(track.size());
+    const u8 size[] = {static_cast<u8>(n >> 24), static_cast<u8>(n >> 16), static_cast<u8>(n >> 8), static_cast<u8>(n)};
+    out.insert(out.end(), size, size + 4);
+    out.insert(out.end(), track.begin(), track.end());
+    return out;
+}
+
+}  // namespace
+
+bool WriteDefaultData()
+{
+    cFileSystem& fs = FileSystem();
+    const std::string strData = "data", strDefault = "default";
+    if (fs.Exists(strData) || fs.Exists(strDefault)) return false;
+    // The objects save where the editor saves them, into data\; the folder
+    // then becomes default\.
+    if (!fs.MakeFolder(strData) || !fs.MakeFolder(g_strPath[kPathData] + std::string("database"))) return false;
+    cDatabase database;
+    cSystem system;
+    system.SetDatabase(&database);
+    cWorldMap worldMap;
+    const bool bOk = database.Save(false) && system.SaveFile(0) && worldMap.SaveFile(g_strPath[kPathWorldMap]);
+    return bOk && fs.Rename(strData, strDefault);
+}
+
+bool WriteSampleMedia()
+{
+    const tPalette palette = SamplePalette();
+    for (const cSampleBitmap& bmp : SampleBitmaps())
+        if (!MakeFoldersFor(bmp.lpPath) || !WriteWholeFile(bmp.lpPath, bmp.pfnDraw().ToBmp(palette))) return false;
+    const struct {
+        const char* lpPath;
+        std::vector<u8> bytes;
+    } sounds[] = {{"wave\\free.wav", MakeChime()}, {"bgm\\Free.mid", MakeTune()}};
+    for (const auto& s : sounds)
+        if (!MakeFoldersFor(s.lpPath) || !WriteWholeFile(s.lpPath, s.bytes)) return false;
+    return true;
+}
+
+bool MakeSampleProject(const std::string& strFolder, std::string& strError)
+{
+    cFileSystem& fs = FileSystem();
+    std::vector<cDirEntry> entries;
+    if (fs.IsFolder(strFolder) && (!fs.ListFolder(strFolder, entries) || !entries.empty())) {
+        strError = "the folder is not empty";
+        return false;
+    }
+    if (!fs.IsFolder(strFolder) && !fs.MakeFolder(strFolder)) {
+        strError = "the folder can't be made";
+        return false;
+    }
+    std::string strPrevious;
+    if (!fs.GetCurrentFolder(strPrevious) || !fs.SetCurrentFolder(strFolder)) {
+        strError = "the folder can't be entered";
+        return false;
+    }
+    bool bOk = WriteDefaultData();
+    if (!bOk) strError = "the default data could not be written";
+    if (bOk && !(bOk = WriteSampleMedia())) strError = "the bitmaps and sounds could not be written";
+    fs.SetCurrentFolder(strPrevious);
+    return bOk;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The sample project: a project folder laid out from nothing. Its default
+// data is what the editor's own objects hold before anything is loaded,
+// saved by the same code that saves them in the editor; its bitmaps and
+// sounds are drawn and composed by the program. The editor makes its data
+// folder from the default folder at its first start.
+#include <string>
+
+// Writes the default folder into the current folder (the project folder).
+// False when a file can't be written or a data or default folder is there.
+bool WriteDefaultData();
+// Writes every bitmap and sound of the sample project into the current folder.
+bool WriteSampleMedia();
+// Lays out the project in the folder, which must not exist yet or be empty;
+// the current folder is kept. False, with the reason, when it fails.
+bool MakeSampleProject(const std::string& strFolder, std::string& strError);
