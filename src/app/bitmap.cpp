@@ -255,6 +255,15 @@ void BlackenColorKey(cPixelImage& image, u32 dwColorKey)
     }
 }
 
+bool CropColumns(const cPixelImage& src, s32 nX, s32 nWidth, cPixelImage& dst)
+{
+    if (nX < 0 || !dst.Create(nWidth, src.m_nHeight, src.m_nBits)) return false;
+    if (nX >= src.m_nWidth) return true;
+    const size_t nBytes = static_cast<size_t>(std::min(nWidth, src.m_nWidth - nX)) * src.BytesPerPixel();
+    for (s32 y = 0; y < src.m_nHeight; ++y) memcpy(dst.Row(y), src.Pixel(nX, y), nBytes);
+    return true;
+}
+
 eBmpResult LoadBmpImage(const cBmpLoadRequest& req, const cTransparency& colors, cPixelImage& image,
                         cPixelImage& mask)
 {
@@ -266,6 +275,11 @@ eBmpResult LoadBmpImage(const cBmpLoadRequest& req, const cTransparency& colors,
     if (result != kBmpOk) return result;
     file.clear();
     file.shrink_to_fit();
+    if (req.nSrcWidth > 0) {
+        cPixelImage part;
+        if (!CropColumns(decoded, req.nSrcX, req.nSrcWidth, part)) return kBmpUnreadable;
+        decoded = std::move(part);
+    }
 
     const s32 nScale = req.nScale < 1 ? 1 : req.nScale;
     try {

@@ -38,6 +38,7 @@ enum eBmpResult {
     kBmpUnreadable,   // missing, short, damaged or of a form not supported
     kBmpBadDepth,     // a colour depth other than 8, 24 or 32 bits
     kBmpNoMemory,
+    kBmpQuietFailure,  // failed, and nothing is to be reported
 };
 
 // The headers of a BMP file, as far as they were found consistent.
@@ -92,6 +93,10 @@ struct cBmpLoadRequest {
     s32 nScale = 1;
     s32 nAlignWidth = 0;
     s32 nAlignHeight = 0;
+    // Only the columns nSrcX to nSrcX + nSrcWidth - 1 of the file (0: all);
+    // columns past the file's edge come out as index 0 (black).
+    s32 nSrcX = 0;
+    s32 nSrcWidth = 0;
 };
 
 // Colours that transparency is decided by.
@@ -101,7 +106,10 @@ struct cTransparency {
     u32 dwColorKey = 0;         // 24- and 32-bit images: blue, green, red, 0
 };
 
-// The whole load of a sheet: file, scale, mirroring, mask and key colour.
+// The columns nX to nX + nWidth - 1 of the image; those past its edge are 0.
+bool CropColumns(const cPixelImage& src, s32 nX, s32 nWidth, cPixelImage& dst);
+
+// The whole load of a sheet: file, part, scale, mirroring, mask and key colour.
 // The mask is made only when asked for.
 eBmpResult LoadBmpImage(const cBmpLoadRequest& req, const cTransparency& colors, cPixelImage& image,
                         cPixelImage& mask);

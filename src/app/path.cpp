@@ -5,6 +5,7 @@
 #include "app/fatal.h"
 #include "app/host.h"
 #include "app/file_system.h"
+#include "app/log.h"
 #include "app/str_util.h"
 
 namespace {
@@ -216,6 +217,16 @@ u32 FindNumberedFile(std::string& strOut, const std::string& strPath, const char
         }
     }
     return 0;
+}
+
+bool ApplyWorkingFolderRule(const std::string& strBuildFolder)
+{
+    cFileSystem& fs = FileSystem();
+    std::string strCurrent;
+    if (!fs.GetCurrentFolder(strCurrent) || strCurrent != strBuildFolder) return true;
+    if (fs.SetCurrentFolder("..\\Game")) return true;
+    ErrLog("SetCurrentDirectory失敗？");
+    return false;
 }
 
 bool DeleteFolderTree(const std::string& strFolder)

@@ -43,6 +43,12 @@ u32 ListFiles(std::vector<std::string>& list, const std::string& strFolder, cons
 // extension is replaced by the base extension; 1 when one exists.
 u32 FindNumberedFile(std::string& strOut, const std::string& strPath, const char* lpBaseExt);
 
+// The working-folder rule of start-up: started in the developer's build
+// folder (compared exactly), the editor works in "..\\Game" beside it;
+// started anywhere else the current directory is the project folder. False
+// when the change failed ("SetCurrentDirectory失敗？" in the error log).
+bool ApplyWorkingFolderRule(const std::string& strBuildFolder);
+
 // Deletes a folder with everything in it; the first failure stops the walk.
 bool DeleteFolderTree(const std::string& strFolder);
 

@@ -134,15 +134,38 @@ u32 cSurface::LoadBmpFile(const std::string& strPath, s32 nBits, s32 bMask, s32 
     return LoadBmp(desc);
 }
 
+void ReportBmpFailure(const std::string& strPath, eBmpResult result)
+{
+    switch (result) {
+    case kBmpOk:
+    case kBmpQuietFailure:
+        break;
+    case kBmpBadDepth:
+        MesBox("%s の読み込みに失敗しました！\n対応していない色数です。", strPath.c_str());
+        break;
+    case kBmpNoMemory:
+        ReportOutOfMemory();
+        break;
+    default:
+        MesBox(kCannotRead, strPath.c_str());
+        break;
+    }
+}
+
 u32 cSurface::LoadBmp(const cSurfaceDesc& desc)
 {
-    const s32 nScale = desc.nScale < 1 ? 1 : desc.nScale;
     if (desc.strPath.empty()) return 0;
-    if (desc.strPath == "E") {
-        if (Create(desc.nWidth, desc.nHeight, static_cast<u32>(desc.nBits), desc.bMask)) return 1;
-        MesBox(kCannotRead, desc.strPath.c_str());
-        return 0;
-    }
+    const eBmpResult result = Load(desc);
+    ReportBmpFailure(desc.strPath, result);
+    return result == kBmpOk ? 1 : 0;
+}
+
+eBmpResult cSurface::Load(const cSurfaceDesc& desc)
+{
+    const s32 nScale = desc.nScale < 1 ? 1 : desc.nScale;
+    if (desc.strPath.empty()) return kBmpUnreadable;
+    if (desc.strPath == "E")
+        return Create(desc.nWidth, desc.nHeight, static_cast<u32>(desc.nBits), desc.bMask) ? kBmpOk : kBmpUnreadable;
 
     cBmpLoadRequest req;
     req.strPath = desc.strPath;
@@ -152,31 +175,20 @@ u32 cSurface::LoadBmp(const cSurfaceDesc& desc)
     req.nScale = nScale;
     req.nAlignWidth = desc.nAlignWidth;
     req.nAlignHeight = desc.nAlignHeight;
+    req.nSrcX = desc.nSrcX;
+    req.nSrcWidth = desc.nSrcWidth;
     cPixelImage image, mask;
-    switch (LoadBmpImage(req, CurrentTransparency(), image, mask)) {
-    case kBmpOk:
-        break;
-    case kBmpBadDepth:
-        MesBox("%s の読み込みに失敗しました！\n対応していない色数です。", desc.strPath.c_str());
-        return 0;
-    case kBmpNoMemory:
-        ReportOutOfMemory();
-        return 0;
-    default:
-        MesBox(kCannotRead, desc.strPath.c_str());
-        return 0;
-    }
-
-    if (!Create(image.m_nWidth, image.m_nHeight, image.m_nBits, desc.bMask)) {
-        if (image.m_nBits == 8) MesBox(kCannotRead, desc.strPath.c_str());
-        return 0;
-    }
+    const eBmpResult result = LoadBmpImage(req, CurrentTransparency(), image, mask);
+    if (result != kBmpOk) return result;
+    // No image of this size can be made: a 24- or 32-bit sheet fails quietly.
+    if (!Create(image.m_nWidth, image.m_nHeight, image.m_nBits, desc.bMask))
+        return image.m_nBits == 8 ? kBmpUnreadable : kBmpQuietFailure;
     GdiFlush();
     CopyRows(image, GetPixels(), GetStride());
     if (desc.bMask) CopyRows(mask, GetMaskPixels(), GetStride());
     m_nCellWidth = desc.nCellWidth / nScale;
     m_nCellHeight = desc.nCellHeight / nScale;
-    return 1;
+    return kBmpOk;
 }
 
 BOOL cSurface::Blt(s32 x, s32 y, s32 nWidth, s32 nHeight, const cSurface& src, s32 nSrcX, s32 nSrcY, u32 bOpaque)

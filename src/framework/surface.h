@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "app/bitmap.h"
 #include "app/types.h"
 
 // How a surface is loaded; also a row of the project loader's bitmap table.
@@ -21,7 +22,13 @@ struct cSurfaceDesc {
     s32 nScale = 1;
     s32 nAlignWidth = 0;
     s32 nAlignHeight = 0;
+    // Only these columns of the file (width 0: all of them).
+    s32 nSrcX = 0;
+    s32 nSrcWidth = 0;
 };
+
+// The error box of a sheet that did not load.
+void ReportBmpFailure(const std::string& strPath, eBmpResult result);
 
 class cSurface {
 public:
@@ -35,7 +42,11 @@ public:
     // Draws straight into a window: the window's device context, held until
     // the surface is released. 0 when the window gives none.
     u32 AttachWindow(HWND hWnd);
+    // Loads and reports a failure in an error box: "%s が読み込めません！", or
+    // the colour-depth message.
     u32 LoadBmp(const cSurfaceDesc& desc);
+    // The same without a message; kBmpOk on success.
+    eBmpResult Load(const cSurfaceDesc& desc);
     u32 LoadBmpFile(const std::string& strPath, s32 nBits, s32 bMask, s32 nCellWidth, s32 nCellHeight, s32 nScale,
                     s32 nAlignWidth, s32 nAlignHeight);
     void Release();

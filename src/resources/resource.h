@@ -17,3 +17,6 @@
 #define IDC_INPUT_SPIN 1011
 #define IDC_MESSAGE_TEXT 1017
 #define IDC_INPUT_LABEL 1075
+
+// The stage editor window.
+#define IDD_STAGE_EDIT 104

@@ -9,7 +9,15 @@ cStageEditWnd::cStageEditWnd(cWndBase* lpParent, cWndList* lpRegistry)
 
 LRESULT cStageEditWnd::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
-    return DefaultProc(hWnd, uMsg, wParam, lParam);
+    const LRESULT lResult = DefaultProc(hWnd, uMsg, wParam, lParam);
+    // Closing the editor's window closes the editor (the quit question
+    // follows).
+    if (uMsg == WM_CLOSE) {
+        cWndBase* lpTop = GetParentObject();
+        if (lpTop && lpTop->GetHwnd()) PostMessageA(lpTop->GetHwnd(), WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+    return lResult;
 }
 
 void cStageEditWnd::OnInitDialog(WPARAM wParam, LPARAM lParam)

@@ -63,6 +63,14 @@ BOOL CALLBACK CountTop(HWND hWnd, LPARAM lParam)
 
 }  // namespace
 
+std::string HostPath(const char* lpPath)
+{
+    std::string str = std::string("Z:") + lpPath;
+    for (char& c : str)
+        if (c == '/') c = '\\';
+    return str;
+}
+
 int CountThreadWindows()
 {
     int n = 0;

@@ -21,6 +21,10 @@ protected:
 // for about nMs milliseconds, or until done() holds.
 void Pump(DWORD nMs, const std::function<bool()>& done = nullptr);
 
+// A build path (as CMake gives it) as the program sees it through Wine's Z:
+// drive.
+std::string HostPath(const char* lpPath);
+
 // Windows of this thread, children included.
 int CountThreadWindows();
 // Brings the window to the front as the active one.

@@ -19,19 +19,12 @@
 #include "app/win32/midi_player.h"
 #include "app/win32/ogg_player.h"
 #include "support/test_env.h"
+#include "support/win32/win_test.h"
 #include "vox/vox.h"
 
 namespace {
 
 typedef std::vector<std::string> tLines;
-
-// A build path as the program sees it through Wine's Z: drive.
-std::string HostPath(const char* lpPath)
-{
-    std::string str = std::string("Z:") + lpPath;
-    std::replace(str.begin(), str.end(), '/', '\\');
-    return str;
-}
 
 std::string ProgramFolder()
 {

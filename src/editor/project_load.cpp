@@ -1,0 +1,34 @@
+#include "editor/project_load.h"
+
+#include "app/game_palette.h"
+#include "data/project_data.h"
+#include "data/project_loader.h"
+#include "framework/bitmap_slots.h"
+#include "stage_editor/edit_state.h"
+
+namespace {
+
+// The system data's transparent colour of 24- and 32-bit sheets, as the
+// colour key (bytes blue, green, red, 0).
+u32 SystemColorKey()
+{
+    return g_System.m_byTransparentB | (g_System.m_byTransparentG << 8) | (g_System.m_byTransparentR << 16);
+}
+
+}  // namespace
+
+bool LoadProject()
+{
+    if (!LoadProjectData()) return false;
+    if (!LoadProjectPalettes()) return false;
+    SetColorKey(SystemColorKey());
+    // The stage's first background names slot 0's image once the stage
+    // exists; until then the slot stays empty.
+    const std::string strStageBack;
+    if (!LoadBitmapSlots(strStageBack, g_WorldMap.m_strBackImage)) return false;
+    if (!LoadCharaExcBitmaps(g_vCharaExcBitmap, g_Database.m_vCharaExcBmp)) return false;
+    g_EditState.m_strStagePath.clear();
+    g_EditState.m_bHasPath = 0;
+    UpgradeSave();
+    return true;
+}
