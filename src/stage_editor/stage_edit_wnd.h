@@ -9,8 +9,9 @@ class cDatabaseDlg;
 class cWndGroup;
 class cWorldMapWnd;
 
-// The stage editor's dialog.
+// The stage editor's dialog and its view.
 constexpr u16 kIddStageEdit = 104;
+constexpr u16 kIdcView = 1006;
 
 // A palette window: its pane is redrawn every frame, and it may hold one
 // open data window of its own kind (block, chara or item).

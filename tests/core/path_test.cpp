@@ -242,3 +242,28 @@ TEST_F(PathCopy, AFailedCopyKeepsThePreviousBackup)
 }
 
 }  // namespace
+
+TEST_F(PathFiles, BuildFolderWorksOnTheGameFolderBesideIt)
+{
+    cFileSystem& fs = FileSystem();
+    ASSERT_TRUE(fs.MakeFolder("Editor"));
+    ASSERT_TRUE(fs.MakeFolder("Game"));
+    ASSERT_TRUE(fs.SetCurrentFolder("Editor"));
+    std::string strBuild;
+    ASSERT_TRUE(fs.GetCurrentFolder(strBuild));
+
+    EXPECT_TRUE(ApplyWorkingFolderRule(strBuild + "x")) << "any other folder is the project folder";
+    std::string strNow;
+    ASSERT_TRUE(fs.GetCurrentFolder(strNow));
+    EXPECT_EQ(strNow, strBuild);
+
+    EXPECT_TRUE(ApplyWorkingFolderRule(strBuild));
+    ASSERT_TRUE(fs.GetCurrentFolder(strNow));
+    EXPECT_EQ(strNow, m_strFolder + "\\Game");
+
+    ASSERT_TRUE(fs.SetCurrentFolder(strBuild));
+    ASSERT_TRUE(fs.RemoveFolder(m_strFolder + "\\Game"));
+    EXPECT_FALSE(ApplyWorkingFolderRule(strBuild)) << "no game folder: start-up goes on where it is";
+    ASSERT_TRUE(fs.GetCurrentFolder(strNow));
+    EXPECT_EQ(strNow, strBuild);
+}

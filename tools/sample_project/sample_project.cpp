@@ -13,6 +13,9 @@
 
 namespace {
 
+const char* const kDataFolder = "data";
+const char* const kDefaultFolder = "default";
+
 bool WriteWholeFile(const std::string& strPath, const std::vector<u8>& bytes)
 {
     cSafeFile file;
@@ -100,17 +103,16 @@ std::vector<u8> MakeTune()
 bool WriteDefaultData()
 {
     cFileSystem& fs = FileSystem();
-    const std::string strData = "data", strDefault = "default";
-    if (fs.Exists(strData) || fs.Exists(strDefault)) return false;
+    if (fs.Exists(kDataFolder) || fs.Exists(kDefaultFolder)) return false;
     // The objects save where the editor saves them, into data\; the folder
     // then becomes default\.
-    if (!fs.MakeFolder(strData) || !fs.MakeFolder(g_strPath[kPathData] + std::string("database"))) return false;
+    if (!fs.MakeFolder(kDataFolder) || !fs.MakeFolder(g_strPath[kPathData] + std::string("database"))) return false;
     cDatabase database;
     cSystem system;
     system.SetDatabase(&database);
     cWorldMap worldMap;
     const bool bOk = database.Save(false) && system.SaveFile(0) && worldMap.SaveFile(g_strPath[kPathWorldMap]);
-    return bOk && fs.Rename(strData, strDefault);
+    return bOk && fs.Rename(kDataFolder, kDefaultFolder);
 }
 
 bool WriteSampleMedia()
@@ -127,7 +129,7 @@ bool WriteSampleMedia()
     return true;
 }
 
-bool MakeSampleProject(const std::string& strFolder, std::string& strError)
+bool MakeSampleProject(const std::string& strFolder, std::string& strError, bool bData)
 {
     cFileSystem& fs = FileSystem();
     std::vector<cDirEntry> entries;
@@ -147,6 +149,8 @@ bool MakeSampleProject(const std::string& strFolder, std::string& strError)
     bool bOk = WriteDefaultData();
     if (!bOk) strError = "the default data could not be written";
     if (bOk && !(bOk = WriteSampleMedia())) strError = "the bitmaps and sounds could not be written";
+    if (bOk && bData && !(bOk = CopyTreeByFiles(fs, kDataFolder, kDefaultFolder)))
+        strError = "the data folder could not be made";
     fs.SetCurrentFolder(strPrevious);
     return bOk;
 }

@@ -12,5 +12,7 @@ bool WriteDefaultData();
 // Writes every bitmap and sound of the sample project into the current folder.
 bool WriteSampleMedia();
 // Lays out the project in the folder, which must not exist yet or be empty;
-// the current folder is kept. False, with the reason, when it fails.
-bool MakeSampleProject(const std::string& strFolder, std::string& strError);
+// the current folder is kept. With bData the data folder is made from the
+// default folder as well, as the editor's first start makes it when the user
+// agrees. False, with the reason, when it fails.
+bool MakeSampleProject(const std::string& strFolder, std::string& strError, bool bData = false);
