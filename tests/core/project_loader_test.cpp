@@ -203,3 +203,27 @@ TEST_F(ProjectLoader, EditorSettingsAreWrittenBackOnlyOverAFileThatWasRead)
 }
 
 }  // namespace
+
+namespace {
+
+class ProjectData : public cCoreTest {};
+
+// Before start-up reads a file, every global data object holds what a new
+// object of its class holds.
+TEST_F(ProjectData, GlobalObjectsHoldTheirDefaults)
+{
+    const auto BytesOf = [](const cEdData& data) {
+        EXPECT_EQ(data.SaveFile("defaults.dat"), 1u);
+        std::vector<u8> bytes = ReadFileBytes("defaults.dat");
+        FileSystem().RemoveFile("defaults.dat");
+        return bytes;
+    };
+    EXPECT_EQ(BytesOf(g_WorldMap), BytesOf(cWorldMap()));
+    EXPECT_EQ(BytesOf(g_System), BytesOf(cSystem()));
+    EXPECT_EQ(BytesOf(g_SheetSize), BytesOf(cSheetSize()));
+    EXPECT_EQ(g_Database.m_vAnime.size(), 2u);
+    EXPECT_EQ(g_WorldCursor.m_lpCurrent, &g_WorldCursor.m_vRecord[0]);
+    EXPECT_EQ(g_BackupSchedule.dwSwitch, 1u);
+}
+
+}  // namespace

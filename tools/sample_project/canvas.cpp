@@ -41,6 +41,8 @@ const cGlyph* FindGlyph(char c)
     return nullptr;
 }
 
+}  // namespace
+
 void PutU16(std::vector<u8>& out, u32 v)
 {
     out.push_back(static_cast<u8>(v));
@@ -52,8 +54,6 @@ void PutU32(std::vector<u8>& out, u32 v)
     PutU16(out, v & 0xFFFF);
     PutU16(out, v >> 16);
 }
-
-}  // namespace
 
 cCanvas::cCanvas(int nWidth, int nHeight, u8 byFill)
     : m_nWidth(nWidth), m_nHeight(nHeight), m_Pixels(static_cast<size_t>(nWidth) * nHeight, byFill)

@@ -6,6 +6,10 @@
 
 #include "app/types.h"
 
+// Little-endian values appended to a file's bytes.
+void PutU16(std::vector<u8>& out, u32 v);
+void PutU32(std::vector<u8>& out, u32 v);
+
 // The 256 colours of the sample palette, 0xRRGGBB.
 typedef std::vector<u32> tPalette;
 

@@ -35,18 +35,6 @@ bool MakeFoldersFor(const std::string& strPath)
     return true;
 }
 
-void PutU16(std::vector<u8>& out, u32 v)
-{
-    out.push_back(static_cast<u8>(v));
-    out.push_back(static_cast<u8>(v >> 8));
-}
-
-void PutU32(std::vector<u8>& out, u32 v)
-{
-    PutU16(out, v & 0xFFFF);
-    PutU16(out, v >> 16);
-}
-
 void PutText(std::vector<u8>& out, const char* lpText) { out.insert(out.end(), lpText, lpText + 4); }
 
 // A short, soft chime: 16-bit mono PCM at 22,050 Hz.
