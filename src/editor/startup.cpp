@@ -14,6 +14,7 @@
 #include "data/system_ini.h"
 #include "editor/main_wnd.h"
 #include "editor/project_load.h"
+#include "flow/arrange_params.h"
 #include "framework/env_info_wait.h"
 #include "framework/hook.h"
 #include "framework/wnd_list.h"
@@ -133,8 +134,8 @@ bool RegisterMainClass(HINSTANCE hInstance)
 bool InitApplication()
 {
     SetDataVersion(kDataVersion);
-    // (The adjustable-parameter lists of the command kinds and the command
-    // parameter-name tables are built here.)
+    BuildArrangeParams();
+    // (The command parameter-name tables are built here.)
     FileSystem().GetCurrentFolder(g_strCurFolder);
     if (!CreateDefaultData(EditorHost().MainWindow())) {
         SetFatalError();

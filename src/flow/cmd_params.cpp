@@ -4,6 +4,7 @@
 
 #include "data/entry_names.h"
 #include "data/palette_refs.h"
+#include "flow/arrange_params.h"
 #include "flow/cmd_kinds.h"
 #include "flow/ed_flow.h"
 #include "flow/flow_refs.h"
@@ -18,7 +19,6 @@ constexpr s32 kMaxRecord = 998;           // a database table holds at most 999 
 constexpr s32 kMaxPaletteIndex = 0xFFFF;  // palette indices are 16-bit
 constexpr s32 kMaxVariable = 999;
 constexpr s32 kCharaVars = 8;
-constexpr s32 kLastArrangeParam = 31;     // the longest adjustable list has 32 entries
 constexpr s32 kSystemOwner = 5;
 
 using V = cParamValues;
@@ -454,7 +454,9 @@ void ArrangeVariableRange(const V& p, s32& nMin, s32& nMax)
 
 constexpr cParamDesc kArrange[] = {
     Special("flow-command kind whose parameter is changed", eParamValue::CmdKind, 1, 39, 2).Labels("対象コマンド"),
-    Special("parameter to change", eParamValue::ArrangeParam, 0, kLastArrangeParam, 0),
+    Special("parameter to change", eParamValue::ArrangeParam, 0, kMaxArrangeParams - 1, 0).When([](const V& p) {
+        return !GetArrangeParams(p[0]).empty();
+    }),
     Choice("operation", g_VarOpNames),
     Choice("source of the value", g_VarScopeCharaNames),
     Variable("variable number", kMaxVariable).Labels("の").Range(ArrangeVariableRange),
@@ -632,6 +634,7 @@ void GetParamRange(const cCommand& cmd, u32 nIndex, s32& nMin, s32& nMax)
         nMax = static_cast<s32>(state.m_nMax);
         break;
     }
+    case eParamValue::ArrangeParam: nMax = LastPosition(static_cast<u32>(GetArrangeParams(p[0]).size())); break;
     default: break;
     }
     if (d.m_pfnRange) d.m_pfnRange(p, nMin, nMax);
@@ -660,6 +663,9 @@ std::vector<std::string> GetParamChoiceNames(const cCommand& cmd, u32 nIndex)
         break;
     case eParamValue::CmdKind:
         for (s32 k = nMin; k <= nMax; ++k) names.push_back(g_FlowCmdKinds.At(k).m_lpName);
+        break;
+    case eParamValue::ArrangeParam:
+        for (const cArrangeParam& param : GetArrangeParams(p[0])) names.push_back(param.m_strLabel);
         break;
     default: break;
     }

@@ -124,7 +124,8 @@ void GetParamRange(const cCommand& cmd, u32 nIndex, s32& nMin, s32& nMax);
 
 // The names a choice offers, in value order from the range's minimum: the
 // option names, the statuses or states of the owner, the chosen state's
-// options, the chara variables, the flow-command kinds. Empty for numbers,
+// options, the chara variables, the flow-command kinds, the adjustable
+// parameters of the arrange command's target kind. Empty for numbers,
 // flags, records and project variables (their names live in the project).
 std::vector<std::string> GetParamChoiceNames(const cCommand& cmd, u32 nIndex);
 
