@@ -141,6 +141,7 @@ public:
     void SetTopIndex(int nTop) { m_nTopIndex = nTop; }
     const std::vector<u32>& GetRowFlags() const { return m_RowFlags; }
     u32 GetLastOp() const { return m_dwLastOp; }
+    void SetLastOp(u32 dwOp) { m_dwLastOp = dwOp; }
     u32 IsMultiSelect() const { return m_bMultiSelect; }
     s32 GetMinCount() const { return m_nMinCount; }
     s32 GetMaxCount() const { return m_nMaxCount; }
