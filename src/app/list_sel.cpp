@@ -85,7 +85,7 @@ const std::string& ListSeparatorText()
     return s_strSeparator;
 }
 
-void cListSel::SetPort(cListBoxPort* lpPort) { m_lpPort = lpPort ? lpPort : &s_NoListBox; }
+void cListSel::BindBox(cListBoxPort* lpPort) { m_lpPort = lpPort ? lpPort : &s_NoListBox; }
 
 cListSel::cListSel() : m_lpPort(&s_NoListBox), m_AccelIds(DefaultListAccelIds()), m_PopupIds(DefaultListPopupIds()) {}
 

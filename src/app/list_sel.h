@@ -79,7 +79,7 @@ public:
 
     // The list box the selection is shown in, set when the control is
     // attached; until then (or with null) a list box without rows.
-    void SetPort(cListBoxPort* lpPort);
+    void BindBox(cListBoxPort* lpPort);
 
     // Sets the cursor row (-1 none; row 0 unless no selection is allowed);
     // with bRefresh the cursor's record goes to the edit record.

@@ -30,7 +30,7 @@ void cCtrlListBase::AttachBox(cDlgBase* lpOwner, u16 wId)
     // Rows keep the vector's order.
     cCtrl::RemoveStyle(LBS_SORT);
     Subclass(kListProp, SubclassProc);
-    Sel().SetPort(this);
+    Sel().BindBox(this);
 }
 
 LRESULT CALLBACK cCtrlListBase::SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
@@ -92,7 +92,10 @@ void cCtrlListBase::OnKillFocus() { LbSetCurSel(Sel().GetCursor()); }
 
 void cCtrlListBase::OnKey(WPARAM wParam, LPARAM, int bCtrlDown)
 {
-    if (!m_hOwnerWnd) return;
+    // Lists of one page may share command IDs (cut, copy and paste of the
+    // main and sub sets): only the list with the focus speaks, so that a
+    // key runs its operation once.
+    if (!m_hOwnerWnd || !LbHasFocus()) return;
     for (u16 wId : ListKeyCommands(Sel().GetAccelIds(), static_cast<u32>(wParam), bCtrlDown))
         SendMessageA(m_hOwnerWnd, WM_COMMAND, wId, 0);
 }

@@ -54,9 +54,9 @@ public:
 
     void RedrawList() override { Sel().RedrawList(); }
     void OnKillFocus() override;
-    // Sends the owner the accelerator command of every operation whose key
-    // this is; the owner's OnAccelCommand runs it only while the list has
-    // the focus.
+    // While the list has the focus, sends the owner the accelerator command
+    // of every operation whose key this is (the owner's OnAccelCommand then
+    // runs it).
     void OnKey(WPARAM wParam, LPARAM lParam, int bCtrlDown) override;
 
     // Selection (rows are list box rows; data index = row + first index).

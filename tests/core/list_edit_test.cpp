@@ -29,7 +29,7 @@ protected:
         b.Set(1000, lpBound, &m_Work, &m_Edit, s.bMulti, ListRecText, s.bNumbering, s.nMin, s.nMax, s.nFirst,
               s.bExtra, s.bAllowNoSel);
         m_List = cListEdit<cListRec>();
-        m_List.SetPort(&m_Box);
+        m_List.BindBox(&m_Box);
         m_List.Attach(b);
     }
     // The user selects the rows (the last one is the caret), the list hears

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "framework/hook.h"
+#include "framework/wnd_base.h"
 #include "framework/wnd_list.h"
 
 void cWinTest::SetUp()
@@ -30,7 +31,9 @@ void cWinTest::TearDown()
     cCoreTest::TearDown();
 }
 
-void Pump(DWORD nMs, const std::function<bool()>& done)
+namespace {
+
+void PumpLoop(DWORD nMs, const std::function<bool()>& done, bool bFrames)
 {
     DWORD dwStart = GetTickCount();
     for (;;) {
@@ -40,11 +43,17 @@ void Pump(DWORD nMs, const std::function<bool()>& done)
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
+        if (bFrames) g_WndList.ForEachWnd([](cWndBase* lpWnd) { lpWnd->OnFrame(); });
         if (done && done()) return;
         if (GetTickCount() - dwStart >= nMs) return;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
     }
 }
+
+}  // namespace
+
+void Pump(DWORD nMs, const std::function<bool()>& done) { PumpLoop(nMs, done, false); }
+void PumpFrames(DWORD nMs, const std::function<bool()>& done) { PumpLoop(nMs, done, true); }
 
 namespace {
 

@@ -25,6 +25,11 @@ void Pump(DWORD nMs, const std::function<bool()>& done = nullptr);
 // drive.
 std::string HostPath(const char* lpPath);
 
+// The same, with the editor's frame tick after every batch of messages:
+// every registered window gets its per-frame update (mouse polling and
+// right clicks live there).
+void PumpFrames(DWORD nMs, const std::function<bool()>& done = nullptr);
+
 // Windows of this thread, children included.
 int CountThreadWindows();
 // Brings the window to the front as the active one.
