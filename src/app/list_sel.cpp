@@ -249,6 +249,7 @@ void cListSel::FillRows()
 {
     const int nRows = DataRows();
     const int nWidth = m_bNumbering ? DigitCount(nRows) : 0;
+    m_lpPort->LbBeginFill();
     m_lpPort->LbResetContent();
     std::string strText, strNumber;
     for (int i = static_cast<int>(m_nFirstIndex); i < RecordCount(); ++i) {
@@ -264,11 +265,12 @@ void cListSel::FillRows()
     m_lpPort->LbSetTopIndex(m_nTopIndex);
     if (!m_bMultiSelect) {
         m_lpPort->LbSetCurSel(m_nCursor);
-        return;
+    } else {
+        ApplyFlags();
+        m_lpPort->LbSetCaretIndex(m_nCursor);
+        m_lpPort->LbSetAnchorIndex(m_nAnchor);
     }
-    ApplyFlags();
-    m_lpPort->LbSetCaretIndex(m_nCursor);
-    m_lpPort->LbSetAnchorIndex(m_nAnchor);
+    m_lpPort->LbEndFill();
 }
 
 void cListSel::RedrawMultiFlags()
@@ -360,7 +362,10 @@ void cListSel::ClearFlags() { std::fill(m_RowFlags.begin(), m_RowFlags.end(), 0)
 
 void cListSel::ApplyFlags()
 {
-    for (size_t r = 0; r < m_RowFlags.size(); ++r) m_lpPort->LbSetSel(m_RowFlags[r] != 0, static_cast<int>(r));
+    // Every row's flag, as one clearing and the flagged rows.
+    m_lpPort->LbSetSel(false, -1);
+    for (size_t r = 0; r < m_RowFlags.size(); ++r)
+        if (m_RowFlags[r]) m_lpPort->LbSetSel(true, static_cast<int>(r));
 }
 
 bool cListSel::AnyFlagSet() const

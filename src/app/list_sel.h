@@ -35,6 +35,10 @@ public:
     virtual void LbRedraw() = 0;
     // True while the list box has the keyboard focus.
     virtual bool LbHasFocus() = 0;
+    // Around a refill of every row: a list box that draws may stop drawing
+    // meanwhile and show the new rows at the end.
+    virtual void LbBeginFill() {}
+    virtual void LbEndFill() {}
 };
 
 // The editing operations in their order; the index into the command IDs.

@@ -82,7 +82,23 @@ void cCtrlListBase::LbRedraw()
 {
     if (!m_hWnd) return;
     Send(WM_SETREDRAW, TRUE, 0);
+    m_bDrawingOff = 0;
     InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+// A list box that draws while it is filled updates its scroll bar and
+// repaints for every row it gets.
+void cCtrlListBase::LbBeginFill()
+{
+    m_bFillStopped = m_hWnd && !m_bDrawingOff;
+    if (m_bFillStopped) Send(WM_SETREDRAW, FALSE, 0);
+}
+
+void cCtrlListBase::LbEndFill()
+{
+    if (!m_bFillStopped) return;
+    m_bFillStopped = 0;
+    LbRedraw();
 }
 bool cCtrlListBase::LbHasFocus() { return m_hWnd && GetFocus() == m_hWnd; }
 

@@ -54,6 +54,8 @@ public:
 
     void RedrawList() override { Sel().RedrawList(); }
     void OnKillFocus() override;
+    // The dialog stopped the list's drawing for the command.
+    void AfterCommand() override { m_bDrawingOff = 1; }
     // While the list has the focus, sends the owner the accelerator command
     // of every operation whose key this is (the owner's OnAccelCommand then
     // runs it).
@@ -129,6 +131,8 @@ protected:
     void LbSetTopIndex(int nRow) override;
     void LbRedraw() override;
     bool LbHasFocus() override;
+    void LbBeginFill() override;
+    void LbEndFill() override;
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -140,6 +144,8 @@ private:
     void ReleaseMenu();
 
     HMENU m_hMenuResource = nullptr;  // the loaded menu; the popup is its first submenu
+    u32 m_bDrawingOff = 0;            // WM_SETREDRAW FALSE sent, TRUE not yet
+    u32 m_bFillStopped = 0;           // this refill stopped the drawing itself
 };
 
 template <class T>

@@ -115,7 +115,7 @@ TEST_F(ListEdit, CursorWithAndWithoutNoSelection)
     EXPECT_EQ(m_Edit.m_strName, "");
     Pick({1});
     EXPECT_EQ(m_List.GetCurIndex(), 2);
-    EXPECT_EQ(m_Edit.m_strName, "r2");
+    EXPECT_EQ(m_Edit.m_strName, "renamed");
 }
 
 TEST_F(ListEdit, StoreCurWritesTheEditRecordBackAndBoundDataMovesBothWays)
@@ -137,6 +137,15 @@ TEST_F(ListEdit, StoreCurWritesTheEditRecordBackAndBoundDataMovesBothWays)
 
     Pick({3});
     EXPECT_EQ(m_List.StoreCur(), 0) << "the separator holds no record";
+
+    // The stored data lost the cursor's record: the cursor goes to the last
+    // record, not to the separator.
+    Pick({2});
+    stored.resize(3);
+    m_List.LoadBound();
+    EXPECT_EQ(m_List.GetCursor(), 1);
+    EXPECT_EQ(m_List.GetCurIndex(), 2);
+    EXPECT_EQ(m_Edit.m_strName, "renamed");
 }
 
 TEST_F(ListEdit, DatabaseListRefusesAtOneAndAtNineHundredNinetyNineRecords)
@@ -325,6 +334,16 @@ TEST_F(ListEdit, AddAppendsAndInsertGoesBeforeTheCursor)
     EXPECT_EQ(m_List.InsertNew(), 1);
     EXPECT_EQ(Names(m_Work), "r0 r1 ") << "on the separator: at the end";
     EXPECT_EQ(m_List.GetLastOp(), kListInsert);
+    // After an insert the owner moves on to the next row.
+    m_List.SelectNext(1);
+    EXPECT_EQ(m_List.GetCursor(), 3);
+    EXPECT_TRUE(m_List.IsExtraRow(3));
+    Make(kTable, 4);
+    Pick({0});
+    m_List.SelectNext(1);
+    m_List.RedrawList();  // the owner's refresh after its command
+    EXPECT_EQ(m_Box.Selected(), std::vector<int>{1});
+    EXPECT_EQ(m_Edit.m_strName, "r2");
 }
 
 TEST_F(ListEdit, ClearResetsTheSelectedRecordsAndNeverTheirNumber)
