@@ -115,7 +115,7 @@ TEST_F(ListEdit, CursorWithAndWithoutNoSelection)
     EXPECT_EQ(m_Edit.m_strName, "");
     Pick({1});
     EXPECT_EQ(m_List.GetCurIndex(), 2);
-    EXPECT_EQ(m_Edit.m_strName, "renamed");
+    EXPECT_EQ(m_Edit.m_strName, "r2");
 }
 
 TEST_F(ListEdit, StoreCurWritesTheEditRecordBackAndBoundDataMovesBothWays)
