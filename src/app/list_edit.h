@@ -208,18 +208,9 @@ public:
             // Nothing was selected: nothing to show.
             if (m_lpEdit) *m_lpEdit = m_Empty;
         } else if (m_nCursor + First() >= RecordCount()) {
-            m_nCursor = 0;
-            m_lpPort->LbSetCurSel(0);
-            if (m_lpEdit) {
-                if (RecordCount() > First()) {
-                    *m_lpEdit = Rec(First());
-                } else {
-                    m_lpEdit->Init();
-                    m_nCursor = -1;
-                }
-            }
-        } else if (m_lpEdit) {
-            *m_lpEdit = Rec(m_nCursor + First());
+            PlaceCursor(0);
+        } else {
+            LoadCursorRecord();
         }
         return Changed();
     }
@@ -324,21 +315,30 @@ private:
         if (!IsDataRow(m_nCursor)) return Refuse();
         if (AtMinimum()) return Refuse();
         m_lpWork->erase(m_lpWork->begin() + m_nCursor + First());
-        if (m_nCursor + First() >= RecordCount()) {
-            --m_nCursor;
-            m_lpPort->LbSetCurSel(m_nCursor);
-            if (m_lpEdit) {
-                if (RecordCount() > First()) {
-                    *m_lpEdit = Rec(m_nCursor + First());
-                } else {
-                    m_lpEdit->Init();
-                    m_nCursor = -1;
-                }
-            }
-        } else if (m_lpEdit) {
-            *m_lpEdit = Rec(m_nCursor + First());
-        }
+        // The last record went: the cursor moves up.
+        if (m_nCursor + First() >= RecordCount()) PlaceCursor(m_nCursor - 1);
+        else LoadCursorRecord();
         return Changed();
+    }
+
+    // The cursor on a row after records went: the list box selects it and
+    // the edit record shows it; with no record left the edit record is
+    // reset and the cursor goes.
+    void PlaceCursor(int nRow)
+    {
+        m_nCursor = nRow;
+        m_lpPort->LbSetCurSel(nRow);
+        if (!m_lpEdit) return;
+        if (RecordCount() > First()) {
+            *m_lpEdit = Rec(nRow + First());
+        } else {
+            m_lpEdit->Init();
+            m_nCursor = -1;
+        }
+    }
+    void LoadCursorRecord()
+    {
+        if (m_lpEdit) *m_lpEdit = Rec(m_nCursor + First());
     }
 
     std::vector<T>* m_lpBound = nullptr;

@@ -8,25 +8,10 @@
 #include "data/ed_block.h"
 #include "data/ed_chara.h"
 #include "data/ed_item.h"
+#include "entry_test_util.h"
 #include "support/test_env.h"
 
 namespace {
-
-template <class T>
-std::vector<T> Numbered(int n)
-{
-    std::vector<T> list(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) list[static_cast<size_t>(i)].m_strName = std::to_string(i);
-    return list;
-}
-
-template <class T>
-std::string Order(const std::vector<T>& list)
-{
-    std::string s;
-    for (const T& e : list) s += (s.empty() ? "" : " ") + e.m_strName;
-    return s;
-}
 
 class DataMove : public cCoreTest {};
 

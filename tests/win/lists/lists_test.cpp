@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/log.h"
 #include "framework/wnd_list.h"
@@ -16,30 +17,6 @@
 #include "support/win32/win_test.h"
 
 namespace {
-
-void Key(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
-
-// Presses the keys in order and lets them go in reverse.
-void Tap(std::initializer_list<WORD> keys)
-{
-    for (WORD vk : keys) Key(vk, false);
-    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) Key(*it, true);
-}
-
-void Mouse(DWORD dwFlags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = dwFlags;
-    SendInput(1, &in, sizeof in);
-}
 
 // A row's rectangle on the screen, as the list box draws it.
 RECT RowRect(HWND hList, int nRow)
@@ -87,58 +64,15 @@ void SelectRows(HWND hDlg, int nId, std::initializer_list<int> rows)
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
 }
 
-// Runs the action on this thread's popup menu once it shows (from inside
-// the menu's own loop).
-class cPopupDriver {
-public:
-    explicit cPopupDriver(std::function<void(HWND)> action) : m_Action(std::move(action))
-    {
-        s_lpDriver = this;
-        m_nTimer = SetTimer(nullptr, 0, 10, OnTimer);
-    }
-    ~cPopupDriver()
-    {
-        if (m_nTimer) KillTimer(nullptr, m_nTimer);
-        s_lpDriver = nullptr;
-    }
-    bool Ran() const { return m_bRan; }
-
-private:
-    static BOOL CALLBACK FindMenu(HWND hWnd, LPARAM lParam)
-    {
-        char buf[16] = "";
-        GetClassNameA(hWnd, buf, sizeof buf);
-        if (!IsWindowVisible(hWnd) || strcmp(buf, "#32768") != 0) return TRUE;
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        cPopupDriver* lpDriver = s_lpDriver;
-        if (!lpDriver || lpDriver->m_bRan) return;
-        HWND hMenu = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), FindMenu, reinterpret_cast<LPARAM>(&hMenu));
-        if (!hMenu) return;
-        lpDriver->m_bRan = true;
-        KillTimer(nullptr, lpDriver->m_nTimer);
-        lpDriver->m_nTimer = 0;
-        lpDriver->m_Action(hMenu);
-    }
-    static cPopupDriver* s_lpDriver;
-    std::function<void(HWND)> m_Action;
-    UINT_PTR m_nTimer = 0;
-    bool m_bRan = false;
-};
-cPopupDriver* cPopupDriver::s_lpDriver = nullptr;
-
 // Chooses the popup's item that n presses of the down key reach (the
 // separators are skipped), or closes it without a choice (n = 0).
-std::function<void(HWND)> ChooseItem(int nDowns)
+cStepDriver::tStep ChooseItem(int nDowns)
 {
     return [nDowns](HWND) {
         if (const char* lpHold = getenv("TARVENOL_HOLD_MS")) Sleep(static_cast<DWORD>(atoi(lpHold)));
-        for (int i = 0; i < nDowns; ++i) Tap({VK_DOWN});
-        Tap({nDowns ? static_cast<WORD>(VK_RETURN) : static_cast<WORD>(VK_ESCAPE)});
+        for (int i = 0; i < nDowns; ++i) TapKeys({VK_DOWN});
+        TapKeys({nDowns ? static_cast<WORD>(VK_RETURN) : static_cast<WORD>(VK_ESCAPE)});
+        return true;
     };
 }
 
@@ -162,13 +96,13 @@ protected:
     }
     // A right click on a point of the screen, with the frame ticks that
     // notice it.
-    void RightClick(POINT pt, cPopupDriver& driver)
+    void RightClick(POINT pt, cStepDriver& driver)
     {
         SetCursorPos(pt.x, pt.y);
         PumpFrames(60);
-        Mouse(MOUSEEVENTF_RIGHTDOWN);
+        SendMouse(MOUSEEVENTF_RIGHTDOWN);
         PumpFrames(60);
-        Mouse(MOUSEEVENTF_RIGHTUP);
+        SendMouse(MOUSEEVENTF_RIGHTUP);
         PumpFrames(2000, [&] { return driver.Ran(); });
         PumpFrames(100);
     }
@@ -176,7 +110,7 @@ protected:
     // nothing is to happen).
     void Press(std::initializer_list<WORD> keys, const std::function<bool()>& done = nullptr)
     {
-        Tap(keys);
+        TapKeys(keys);
         Pump(done ? 2000 : 250, done);
         Pump(30);
     }
@@ -213,8 +147,8 @@ TEST_F(Lists, ClickingARowFillsTheEditAndTypingWritesTheRecordBack)
 {
     Open(6, 3);
     SetCursorPos(Centre(RowRect(m_hMain, 2)).x, Centre(RowRect(m_hMain, 2)).y);
-    Mouse(MOUSEEVENTF_LEFTDOWN);
-    Mouse(MOUSEEVENTF_LEFTUP);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
     Pump(2000, [&] { return m_lpPage->m_MainEdit.m_strName == "名前3"; });
     char buf[64] = "";
     GetDlgItemTextA(m_hPage, IDC_L_NAME, buf, sizeof buf);
@@ -282,58 +216,12 @@ TEST_F(Lists, AcceleratorKeysRunTheirOperationOnlyWhileTheListHasTheFocus)
     EXPECT_EQ(FakeHost().m_nBeeps, 0);
 }
 
-// Runs steps on a modal window: each step is repeated on every tick until
-// it returns true.
-class cStepDriver {
-public:
-    cStepDriver(const std::string& strTitle, std::vector<std::function<bool(HWND)>> steps)
-        : m_strTitle(strTitle), m_Steps(std::move(steps))
-    {
-        s_lpDriver = this;
-        m_nTimer = SetTimer(nullptr, 0, 15, OnTimer);
-    }
-    ~cStepDriver()
-    {
-        if (m_nTimer) KillTimer(nullptr, m_nTimer);
-        s_lpDriver = nullptr;
-    }
-    size_t StepsDone() const { return m_nStep; }
-
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
-    {
-        cStepDriver* d = s_lpDriver;
-        if (!d || d->m_bBusy || d->m_nStep >= d->m_Steps.size()) return;
-        HWND hWnd = FindWindowA(nullptr, d->m_strTitle.c_str());
-        if (!hWnd || !IsWindowVisible(hWnd)) return;
-        d->m_bBusy = true;
-        if (d->m_Steps[d->m_nStep](hWnd)) {
-            ++d->m_nStep;
-            d->m_nTicks = 0;
-        } else if (++d->m_nTicks > 150) {
-            // Gave up: the window goes, the test sees the steps left.
-            ADD_FAILURE() << "step " << d->m_nStep << " never finished";
-            d->m_nStep = d->m_Steps.size() + 1;
-            PostMessageA(hWnd, WM_CLOSE, 0, 0);
-        }
-        d->m_bBusy = false;
-    }
-    static cStepDriver* s_lpDriver;
-    std::string m_strTitle;
-    std::vector<std::function<bool(HWND)>> m_Steps;
-    UINT_PTR m_nTimer = 0;
-    size_t m_nStep = 0;
-    int m_nTicks = 0;
-    bool m_bBusy = false;
-};
-cStepDriver* cStepDriver::s_lpDriver = nullptr;
-
 TEST_F(Lists, OnAModalPageTheKeysReachTheListsThroughThePage)
 {
     cListPage page(6, 4, kModeModal);
     auto keys = [](std::initializer_list<WORD> k) {
         return [k](HWND) {
-            Tap(k);
+            TapKeys(k);
             return true;
         };
     };
@@ -384,7 +272,7 @@ TEST_F(Lists, RightClickSelectsTheRowUnderTheMouseAndOpensItsPopup)
 
     // A row far down the sub-list, where any guess at the row height misses.
     {
-        cPopupDriver popup(ChooseItem(5));  // "削除"
+        cStepDriver popup(FindPopupMenu, {ChooseItem(5)});  // "削除"
         RightClick(Centre(RowRect(m_hSub, 7)), popup);
         ASSERT_TRUE(popup.Ran()) << "the popup opened";
     }
@@ -400,7 +288,7 @@ TEST_F(Lists, RightClickSelectsTheRowUnderTheMouseAndOpensItsPopup)
     // Inside a multiple selection the selection stays; "データのクリア".
     SelectRows(m_hPage, IDC_L_MAIN, {1, 2, 4});
     {
-        cPopupDriver popup(ChooseItem(4));
+        cStepDriver popup(FindPopupMenu, {ChooseItem(4)});
         RightClick(Centre(RowRect(m_hMain, 2)), popup);
         ASSERT_TRUE(popup.Ran());
     }
@@ -411,7 +299,7 @@ TEST_F(Lists, RightClickSelectsTheRowUnderTheMouseAndOpensItsPopup)
 
     // Outside it only that row; the popup closed without a choice.
     {
-        cPopupDriver popup(ChooseItem(0));
+        cStepDriver popup(FindPopupMenu, {ChooseItem(0)});
         RightClick(Centre(RowRect(m_hMain, 5)), popup);
         ASSERT_TRUE(popup.Ran());
     }
