@@ -130,7 +130,8 @@ int cListSel::SetCurSel(int nRow, int bRefresh)
     if (!m_bMultiSelect) return m_lpPort->LbSetCurSel(m_nCursor);
     if (static_cast<u32>(m_nCursor) >= m_RowFlags.size()) m_nCursor = static_cast<int>(m_RowFlags.size()) - 1;
     else m_RowFlags[static_cast<size_t>(m_nCursor)] = 1;
-    const int nResult = m_lpPort->LbSetSel(true, m_nCursor);
+    // Row -1 would select every row.
+    const int nResult = m_nCursor >= 0 ? m_lpPort->LbSetSel(true, m_nCursor) : -1;
     m_lpPort->LbSetCaretIndex(m_nCursor);
     m_nAnchor = m_nCursor;
     m_lpPort->LbSetAnchorIndex(m_nCursor);

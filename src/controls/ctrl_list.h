@@ -23,6 +23,10 @@
 //   list);
 // - on a completed right click (UpdateActive): SelectAtPoint at the click
 //   and, when a row was hit, the popup menu.
+// A list's data-to-control pass copies its stored vector into its working
+// vector again: on a page where a refresh of the other controls reaches a
+// list that has stored data, the page runs its controls-to-data pass first
+// (or binds that list without stored data), or the list's unsaved edits go.
 #include <functional>
 
 #include "app/list_edit.h"
