@@ -73,6 +73,18 @@ public:
             m_Ctrls.push_back(&entry);
         }
     }
+    // Attaches one list entry; CreateList also lists its wrapper.
+    template <class D>
+    void AttachList(D& entry)
+    {
+        entry.AttachDesc(this);
+    }
+    template <class D>
+    void CreateList(D& entry)
+    {
+        AttachList(entry);
+        m_Ctrls.push_back(&entry);
+    }
     void AddPicture(cCtrlDesc<cCtrlPicture>& entry);
     void AddCtrl(cCtrl* lpCtrl) { m_Ctrls.push_back(lpCtrl); }
     const std::vector<cCtrl*>& GetCtrls() const { return m_Ctrls; }

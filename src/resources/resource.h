@@ -20,3 +20,32 @@
 
 // The stage editor window.
 #define IDD_STAGE_EDIT 104
+
+// Accelerator tables of the lists (the first also carries the stage
+// window's keys) and the lists' popup menus, by (main or sub-list, set).
+#define IDR_ACCEL_MAIN1 105
+#define IDR_ACCEL_MAIN2 106
+#define IDR_ACCEL_MAIN3 107
+#define IDR_ACCEL_SUB1 108
+#define IDR_ACCEL_SUB3 109
+#define IDR_ACCEL_SUB2 110
+#define IDR_ACCEL_MAIN4 111
+#define IDR_ACCEL_SUB4 112
+#define IDR_MENU_LIST_MAIN1 112
+#define IDR_MENU_LIST_MAIN2 113
+#define IDR_MENU_LIST_MAIN3 114
+#define IDR_MENU_LIST_SUB1 115
+#define IDR_MENU_LIST_SUB2 116
+#define IDR_MENU_LIST_SUB3 117
+#define IDR_MENU_LIST_MAIN4 176
+#define IDR_MENU_LIST_SUB4 177
+
+// The data move dialog.
+#define IDD_DATA_MOVE 138
+#define IDC_MOVE_TO 1004
+#define IDC_MOVE_DEST 1005
+#define IDC_MOVE_TO_SPIN 1012
+#define IDC_MOVE_DEST_SPIN 1013
+#define IDC_MOVE_FROM 1038
+#define IDC_MOVE_FROM_SPIN 1039
+#define IDC_MOVE_MODE 1040

@@ -10,3 +10,12 @@ void cEditState::Init()
     m_bHasPath = 0;
     m_bTestPlay = 0;
 }
+
+void cEditState::ResetPick()
+{
+    m_spPickBlock.reset();
+    m_spPickChara.reset();
+    m_spPickItem.reset();
+    m_abPickValid = {};
+    m_abPickCut = {};
+}

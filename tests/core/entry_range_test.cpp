@@ -7,28 +7,11 @@
 #include "data/ed_chara.h"
 #include "data/ed_item.h"
 #include "data/palette_entry.h"
-#include "flow_test_util.h"
+#include "entry_test_util.h"
 
 namespace {
 
 class EntryRange : public cFlowTest {};
-
-// A list of n entries named by their first index.
-template <class T>
-std::vector<T> Numbered(int n)
-{
-    std::vector<T> list(n);
-    for (int i = 0; i < n; ++i) list[i].m_strName = std::to_string(i);
-    return list;
-}
-
-template <class T>
-std::string Order(const std::vector<T>& list)
-{
-    std::string s;
-    for (const T& e : list) s += (s.empty() ? "" : " ") + e.m_strName;
-    return s;
-}
 
 TEST_F(EntryRange, MoveCopyAndDeleteOnBlockLists)
 {

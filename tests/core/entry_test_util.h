@@ -2,6 +2,7 @@
 // Block, chara and item bodies built by hand, field by field, as a file of
 // a given data version stores them; their condition items, flows and
 // commands are given as their own bodies.
+#include <string>
 #include <vector>
 
 #include "data/ed_block.h"
@@ -127,4 +128,22 @@ void ExpectEntryMigrations(const std::vector<cEntryMigrationRow>& rows, const T&
         EXPECT_EQ(rec.m_bbInherit, r.flagsAfter);
         EXPECT_TRUE(rec == expected);
     }
+}
+
+// A palette list of n entries named by their first index.
+template <class T>
+std::vector<T> Numbered(int n)
+{
+    std::vector<T> list(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) list[static_cast<size_t>(i)].m_strName = std::to_string(i);
+    return list;
+}
+
+// The entries' names in list order, space separated.
+template <class T>
+std::string Order(const std::vector<T>& list)
+{
+    std::string s;
+    for (const T& e : list) s += (s.empty() ? "" : " ") + e.m_strName;
+    return s;
 }

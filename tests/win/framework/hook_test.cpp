@@ -10,21 +10,6 @@ namespace {
 
 class KeyboardHook : public cWinTest {};
 
-void Press(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &in, sizeof in);
-}
-
-void Tap(std::initializer_list<WORD> keys)
-{
-    for (WORD vk : keys) Press(vk, false);
-    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it) Press(*it, true);
-}
-
 bool Has(const std::vector<WPARAM>& keys, WPARAM vk) { return std::find(keys.begin(), keys.end(), vk) != keys.end(); }
 
 TEST_F(KeyboardHook, NavigationKeysReachTheActiveDialogAndStillWorkInTheEdit)
@@ -38,7 +23,7 @@ TEST_F(KeyboardHook, NavigationKeysReachTheActiveDialogAndStillWorkInTheEdit)
     SendMessageA(hEdit, EM_SETSEL, 0, 0);
     ASSERT_EQ(GetActiveWindow(), dlg.GetHwnd());
 
-    Tap({VK_DELETE});
+    TapKeys({VK_DELETE});
     Pump(1000, [&] { return dlg.m_Seen[kMsgNavKey] > 0; });
     EXPECT_EQ(dlg.m_Seen[kMsgNavKey], 1) << "Delete is a navigation key";
     EXPECT_TRUE(Has(dlg.m_KeyDowns, VK_DELETE)) << "passed on as a key-down";
@@ -47,21 +32,21 @@ TEST_F(KeyboardHook, NavigationKeysReachTheActiveDialogAndStillWorkInTheEdit)
     EXPECT_STREQ(buf, "bc") << "the edit still deletes";
 
     dlg.m_KeyDowns.clear();
-    Tap({'K'});
+    TapKeys({'K'});
     Pump(1000, [&] { return Has(dlg.m_KeyDowns, 'K'); });
     EXPECT_TRUE(Has(dlg.m_KeyDowns, 'K'));
     EXPECT_EQ(dlg.m_Seen[kMsgNavKey], 1) << "a letter is no navigation key";
 
     dlg.m_KeyDowns.clear();
-    Tap({VK_TAB});
-    Tap({'L'});
+    TapKeys({VK_TAB});
+    TapKeys({'L'});
     Pump(1000, [&] { return Has(dlg.m_KeyDowns, 'L'); });
     EXPECT_FALSE(Has(dlg.m_KeyDowns, VK_TAB));
 
     // A modeless dialog hears nothing of Ctrl combinations.
     dlg.m_KeyDowns.clear();
-    Tap({VK_CONTROL, 'C'});
-    Tap({'M'});
+    TapKeys({VK_CONTROL, 'C'});
+    TapKeys({'M'});
     Pump(1000, [&] { return Has(dlg.m_KeyDowns, 'M'); });
     EXPECT_FALSE(Has(dlg.m_KeyDowns, 'C'));
     EXPECT_EQ(IsCtrlHeld(), 0u);
@@ -92,8 +77,8 @@ TEST_F(KeyboardHook, EscapeIsKeptFromWindowsThatAreNotDialogs)
     SetWindowLongPtrA(hPlain, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&keys));
     Activate(hPlain);
     SetFocus(hPlain);
-    Tap({VK_ESCAPE});
-    Tap({'E'});
+    TapKeys({VK_ESCAPE});
+    TapKeys({'E'});
     Pump(1000, [&] { return Has(keys, 'E'); });
     EXPECT_TRUE(Has(keys, 'E'));
     EXPECT_FALSE(Has(keys, VK_ESCAPE));
