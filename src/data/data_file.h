@@ -2,9 +2,12 @@
 // Little-endian reading and writing of data files. The reader knows how much
 // of the file is left: a read or a count that needs more marks the file as
 // damaged, reads nothing and stays failed, so that no caller runs past the
-// end or allocates from a number it could not trust.
+// end or allocates from a number it could not trust. Both go through a
+// buffer of their own: records are read and written a few bytes at a time.
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "app/safe_file.h"
 #include "app/types.h"
@@ -27,7 +30,16 @@ public:
 
     // True when n more bytes can be read; else marks the file damaged.
     bool CanRead(u64 qwBytes);
-    bool ReadBytes(void* lpData, size_t nSize);
+    bool ReadBytes(void* lpData, size_t nSize)
+    {
+        if (nSize <= m_nBufEnd - m_nBufPos && !m_bDamaged) {
+            memcpy(lpData, m_Buffer.data() + m_nBufPos, nSize);
+            m_nBufPos += nSize;
+            m_qwPos += nSize;
+            return true;
+        }
+        return ReadSlow(lpData, nSize);
+    }
     bool ReadU8(u8& v);
     bool ReadU16(u16& v);
     bool ReadU32(u32& v);
@@ -35,24 +47,40 @@ public:
     bool ReadDouble(double& v);
     // Reads an element count whose elements take at least nMinBytes each.
     bool ReadCount(u32& nCount, u64 qwMinBytes);
+    // Goes on reading at a byte offset of the file (at most its size).
+    bool Seek(u64 qwPos);
+    u64 Size() const { return m_qwSize; }
 
 private:
+    bool ReadSlow(void* lpData, size_t nSize);
+
     FILE* m_fp = nullptr;
     u64 m_qwSize = 0;
     u64 m_qwPos = 0;
     bool m_bDamaged = false;
+    std::vector<u8> m_Buffer;
+    size_t m_nBufPos = 0;
+    size_t m_nBufEnd = 0;
 };
 
 class cDataWriter {
 public:
     // Opens the target through the safe-save helper.
-    bool Open(const std::string& strTarget) { return m_File.Open(strTarget); }
+    bool Open(const std::string& strTarget);
     bool IsOpen() const { return m_File.IsOpen(); }
     bool Failed() const { return m_File.Failed(); }
-    u32 Commit() { return m_File.Commit(); }
-    void Abandon() { m_File.Abandon(); }
+    u32 Commit();
+    void Abandon();
 
-    void WriteBytes(const void* lpData, size_t nSize) { m_File.Write(lpData, nSize); }
+    void WriteBytes(const void* lpData, size_t nSize)
+    {
+        if (nSize <= m_Buffer.size() - m_nUsed) {
+            memcpy(m_Buffer.data() + m_nUsed, lpData, nSize);
+            m_nUsed += nSize;
+            return;
+        }
+        WriteSlow(lpData, nSize);
+    }
     void WriteU8(u8 v) { WriteBytes(&v, 1); }
     void WriteU16(u16 v);
     void WriteU32(u32 v);
@@ -60,7 +88,12 @@ public:
     void WriteDouble(double v);
 
 private:
+    void Flush();
+    void WriteSlow(const void* lpData, size_t nSize);
+
     cSafeFile m_File;
+    std::vector<u8> m_Buffer;
+    size_t m_nUsed = 0;
 };
 
 // Little-endian conversion of one element of the given width (1, 2, 4 or 8).

@@ -1,5 +1,6 @@
 #include "data/ed_data.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/fatal.h"
@@ -42,55 +43,73 @@ bool cEdData::Load(cDataReader& file) { return LoadBody(file); }
 
 void cEdData::Save(cDataWriter& file) const { SaveBody(file); }
 
+namespace {
+
+// Reads the numeric or the string entries that the file's version stored.
+// The count must not exceed them; fewer leave the later members as they are.
+bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataReader& file)
+{
+    u32 nCount = 0;
+    if (!file.ReadU32(nCount)) return false;
+    // More fields than the file's version ever stored: not a file of ours.
+    const s32 nStored = static_cast<s32>(nCount);
+    if (nStored > static_cast<s32>(table.Count(g_dwReadVersion, bStrings))) {
+        file.MarkDamaged();
+        return false;
+    }
+    s32 nRead = 0;
+    for (const cFieldDesc& d : table.All()) {
+        if (nRead >= nStored) break;
+        if (d.IsString() != bStrings || !d.IsStoredIn(g_dwReadVersion)) continue;
+        ++nRead;
+        if (bStrings) {
+            if (!ReadString(*static_cast<std::string*>(d.Address(rec)), file)) return false;
+            continue;
+        }
+        u8 buf[8 * 16];
+        u8* lpDst = static_cast<u8*>(d.Address(rec));
+        for (u32 k = 0; k < d.m_nCount;) {
+            const u32 nChunk = std::min<u32>(d.m_nCount - k, sizeof buf / d.m_nWidth);
+            if (!file.ReadBytes(buf, static_cast<size_t>(nChunk) * d.m_nWidth)) return false;
+            for (u32 i = 0; i < nChunk; ++i, ++k)
+                LoadLittleEndian(lpDst + k * d.m_nWidth, buf + i * d.m_nWidth, d.m_nWidth);
+        }
+    }
+    return true;
+}
+
+void SaveEntries(const cEdData& rec, const cFieldTable& table, bool bStrings, cDataWriter& file)
+{
+    file.WriteU32(table.Count(g_dwDataVersion, bStrings));
+    for (const cFieldDesc& d : table.All()) {
+        if (d.IsString() != bStrings || !d.IsStoredIn(g_dwDataVersion)) continue;
+        if (bStrings) {
+            WriteString(*static_cast<const std::string*>(d.Address(rec)), file);
+            continue;
+        }
+        const u8* lpSrc = static_cast<const u8*>(d.Address(rec));
+        u8 buf[8];
+        for (u32 k = 0; k < d.m_nCount; ++k) {
+            StoreLittleEndian(buf, lpSrc + k * d.m_nWidth, d.m_nWidth);
+            file.WriteBytes(buf, d.m_nWidth);
+        }
+    }
+}
+
+}  // namespace
+
 bool cEdData::LoadBody(cDataReader& file)
 {
     // The members of the file's version, in that version's order.
     const cFieldTable& table = Fields();
-    std::vector<const cFieldDesc*> numbers = table.Registered(g_dwReadVersion, false);
-    u32 nCount = 0;
-    if (!file.ReadU32(nCount)) return false;
-    // More fields than the file's version ever stored: not a file of ours.
-    if (static_cast<s32>(nCount) > static_cast<s32>(numbers.size())) {
-        file.MarkDamaged();
-        return false;
-    }
-    for (s32 i = 0; i < static_cast<s32>(nCount); ++i) {
-        const cFieldDesc& d = *numbers[i];
-        u8 buf[8];
-        u8* lpDst = static_cast<u8*>(d.Address(*this));
-        for (u32 k = 0; k < d.m_nCount; ++k) {
-            if (!file.ReadBytes(buf, d.m_nWidth)) return false;
-            LoadLittleEndian(lpDst + k * d.m_nWidth, buf, d.m_nWidth);
-        }
-    }
-    std::vector<const cFieldDesc*> strings = table.Registered(g_dwReadVersion, true);
-    if (!file.ReadU32(nCount)) return false;
-    if (static_cast<s32>(nCount) > static_cast<s32>(strings.size())) {
-        file.MarkDamaged();
-        return false;
-    }
-    for (s32 i = 0; i < static_cast<s32>(nCount); ++i) {
-        if (!ReadString(*static_cast<std::string*>(strings[i]->Address(*this)), file)) return false;
-    }
-    return file.Ok();
+    return LoadEntries(*this, table, false, file) && LoadEntries(*this, table, true, file) && file.Ok();
 }
 
 void cEdData::SaveBody(cDataWriter& file) const
 {
     const cFieldTable& table = Fields();
-    std::vector<const cFieldDesc*> numbers = table.Registered(g_dwDataVersion, false);
-    file.WriteU32(static_cast<u32>(numbers.size()));
-    for (const cFieldDesc* d : numbers) {
-        const u8* lpSrc = static_cast<const u8*>(d->Address(*this));
-        u8 buf[8];
-        for (u32 k = 0; k < d->m_nCount; ++k) {
-            StoreLittleEndian(buf, lpSrc + k * d->m_nWidth, d->m_nWidth);
-            file.WriteBytes(buf, d->m_nWidth);
-        }
-    }
-    std::vector<const cFieldDesc*> strings = table.Registered(g_dwDataVersion, true);
-    file.WriteU32(static_cast<u32>(strings.size()));
-    for (const cFieldDesc* d : strings) WriteString(*static_cast<const std::string*>(d->Address(*this)), file);
+    SaveEntries(*this, table, false, file);
+    SaveEntries(*this, table, true, file);
 }
 
 void cEdData::Clear()
@@ -141,17 +160,22 @@ u32 cEdData::IsEqual(const cEdData& a, const cEdData& b)
     return 1;
 }
 
-u32 cEdData::LoadFile(const std::string& strName)
+eLoadResult cEdData::ReadDataFile(const std::string& strName)
 {
     cDataReader file;
-    if (!OpenDataFileForRead(strName, file)) return 0;
-    std::unique_ptr<cEdData> scratch = Clone();
-    cEdData& target = scratch ? *scratch : *this;
-    bool bOk = target.Load(file) && file.Ok();
+    if (!OpenDataFileForRead(strName, file)) return eLoadResult::Refused;
+    const bool bOk = Load(file) && file.Ok();
     SafeFclose(file);
-    if (!bOk) return 0;
-    if (scratch) TakeFrom(*scratch);
-    return 1;
+    return bOk ? eLoadResult::Loaded : eLoadResult::Damaged;
+}
+
+eLoadResult cEdData::LoadDataFile(const std::string& strName)
+{
+    std::unique_ptr<cEdData> scratch = ScratchForLoad();
+    if (!scratch) return ReadDataFile(strName);
+    const eLoadResult eResult = scratch->ReadDataFile(strName);
+    if (eResult == eLoadResult::Loaded) TakeFrom(*scratch);
+    return eResult;
 }
 
 u32 cEdData::SaveFile(const std::string& strName) const
