@@ -68,6 +68,16 @@ void MoveCells(std::vector<D>& to, std::vector<D>& from, u32 dwToCell, u32 dwFro
     for (u32 i = 0; i < dwCount; ++i) to[dwToCell + i] = std::move(from[dwFromCell + i]);
 }
 
+// An entry placed in an empty cell may have come without inherit flags: it
+// is written with its type's, after its inheritance.
+template <class D>
+void PrepareCell(D& cell)
+{
+    if (cell.IsEmpty()) return;
+    FitInheritFlags(cell.m_bbInherit, D::kInheritGroups);
+    cell.ApplyInheritance();
+}
+
 template <class D>
 void ResizeGrid(std::vector<D>& grid, u32 n)
 {
@@ -361,9 +371,9 @@ cPlacedCounts cStage::PrepareSave()
     Normalize();
     for (u32 y = 0; y < m_dwHeight; ++y) {
         for (u32 x = 0, c = CellOf(0, y); x < m_dwWidth; ++x, ++c) {
-            if (!m_vBlockGrid[c].IsEmpty()) m_vBlockGrid[c].ApplyInheritance();
-            if (!m_vCharaGrid[c].IsEmpty()) m_vCharaGrid[c].ApplyInheritance();
-            if (!m_vItemGrid[c].IsEmpty()) m_vItemGrid[c].ApplyInheritance();
+            PrepareCell(m_vBlockGrid[c]);
+            PrepareCell(m_vCharaGrid[c]);
+            PrepareCell(m_vItemGrid[c]);
         }
     }
     cPlacedCounts counts;
