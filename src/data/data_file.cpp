@@ -80,32 +80,6 @@ bool cDataReader::Seek(u64 qwPos)
     return true;
 }
 
-bool cDataReader::ReadU8(u8& v) { return ReadBytes(&v, 1); }
-
-bool cDataReader::ReadU16(u16& v)
-{
-    u8 b[2];
-    if (!ReadBytes(b, 2)) return false;
-    LoadLittleEndian(&v, b, 2);
-    return true;
-}
-
-bool cDataReader::ReadU32(u32& v)
-{
-    u8 b[4];
-    if (!ReadBytes(b, 4)) return false;
-    LoadLittleEndian(&v, b, 4);
-    return true;
-}
-
-bool cDataReader::ReadS32(s32& v)
-{
-    u32 u;
-    if (!ReadU32(u)) return false;
-    v = static_cast<s32>(u);
-    return true;
-}
-
 bool cDataReader::ReadDouble(double& v)
 {
     u8 b[8];
@@ -154,20 +128,6 @@ void cDataWriter::Abandon()
 {
     m_nUsed = 0;
     m_File.Abandon();
-}
-
-void cDataWriter::WriteU16(u16 v)
-{
-    u8 b[2];
-    StoreLittleEndian(b, &v, 2);
-    WriteBytes(b, 2);
-}
-
-void cDataWriter::WriteU32(u32 v)
-{
-    u8 b[4];
-    StoreLittleEndian(b, &v, 4);
-    WriteBytes(b, 4);
 }
 
 void cDataWriter::WriteDouble(double v)

@@ -40,10 +40,28 @@ public:
         }
         return ReadSlow(lpData, nSize);
     }
-    bool ReadU8(u8& v);
-    bool ReadU16(u16& v);
-    bool ReadU32(u32& v);
-    bool ReadS32(s32& v);
+    bool ReadU8(u8& v) { return ReadBytes(&v, 1); }
+    bool ReadU16(u16& v)
+    {
+        u8 b[2];
+        if (!ReadBytes(b, 2)) return false;
+        v = static_cast<u16>(b[0] | b[1] << 8);
+        return true;
+    }
+    bool ReadU32(u32& v)
+    {
+        u8 b[4];
+        if (!ReadBytes(b, 4)) return false;
+        v = b[0] | b[1] << 8 | b[2] << 16 | static_cast<u32>(b[3]) << 24;
+        return true;
+    }
+    bool ReadS32(s32& v)
+    {
+        u32 u;
+        if (!ReadU32(u)) return false;
+        v = static_cast<s32>(u);
+        return true;
+    }
     bool ReadDouble(double& v);
     // Reads an element count whose elements take at least nMinBytes each.
     bool ReadCount(u32& nCount, u64 qwMinBytes);
@@ -82,8 +100,16 @@ public:
         WriteSlow(lpData, nSize);
     }
     void WriteU8(u8 v) { WriteBytes(&v, 1); }
-    void WriteU16(u16 v);
-    void WriteU32(u32 v);
+    void WriteU16(u16 v)
+    {
+        const u8 b[2] = {static_cast<u8>(v), static_cast<u8>(v >> 8)};
+        WriteBytes(b, 2);
+    }
+    void WriteU32(u32 v)
+    {
+        const u8 b[4] = {static_cast<u8>(v), static_cast<u8>(v >> 8), static_cast<u8>(v >> 16), static_cast<u8>(v >> 24)};
+        WriteBytes(b, 4);
+    }
     void WriteS32(s32 v) { WriteU32(static_cast<u32>(v)); }
     void WriteDouble(double v);
 
@@ -95,6 +121,9 @@ private:
     std::vector<u8> m_Buffer;
     size_t m_nUsed = 0;
 };
+
+// Stored values are little-endian; on such a host they are copied as they are.
+constexpr bool kHostIsLittleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
 
 // Little-endian conversion of one element of the given width (1, 2, 4 or 8).
 void LoadLittleEndian(void* lpDst, const u8* lpSrc, int nWidth);

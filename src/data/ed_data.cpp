@@ -17,6 +17,13 @@ void* field_detail::ScratchString(cEdData&)
     return &s_strScratch;
 }
 
+cFieldTable::cFieldTable(std::initializer_list<cFieldDesc> fields) : m_Fields(fields)
+{
+    m_Today.numbers = Registered(kDataVersion, false);
+    m_Today.strings = Registered(kDataVersion, true);
+    for (const cFieldDesc* d : m_Today.numbers) m_Today.nNumberBytes += d->Bytes();
+}
+
 std::vector<const cFieldDesc*> cFieldTable::Registered(u32 dwVersion, bool bStrings) const
 {
     std::vector<const cFieldDesc*> out;
@@ -27,6 +34,7 @@ std::vector<const cFieldDesc*> cFieldTable::Registered(u32 dwVersion, bool bStri
 
 u32 cFieldTable::Count(u32 dwVersion, bool bStrings) const
 {
+    if (dwVersion == kDataVersion) return static_cast<u32>((bStrings ? m_Today.strings : m_Today.numbers).size());
     u32 n = 0;
     for (const cFieldDesc& d : m_Fields)
         if (d.IsString() == bStrings && d.IsStoredIn(dwVersion)) ++n;
@@ -45,6 +53,48 @@ void cEdData::Save(cDataWriter& file) const { SaveBody(file); }
 
 namespace {
 
+// A record's numeric block is gathered into one buffer, on the stack unless
+// a class stores more than this.
+constexpr size_t kBlockBuffer = 512;
+
+// Copies n values of a width between a member and the file's bytes.
+void FromFile(u8* lpMember, const u8* lpFile, const cFieldDesc& d)
+{
+    if (kHostIsLittleEndian) {
+        memcpy(lpMember, lpFile, d.Bytes());
+        return;
+    }
+    for (u32 k = 0; k < d.m_nCount; ++k) LoadLittleEndian(lpMember + k * d.m_nWidth, lpFile + k * d.m_nWidth, d.m_nWidth);
+}
+
+void ToFile(u8* lpFile, const u8* lpMember, const cFieldDesc& d)
+{
+    if (kHostIsLittleEndian) {
+        memcpy(lpFile, lpMember, d.Bytes());
+        return;
+    }
+    for (u32 k = 0; k < d.m_nCount; ++k) StoreLittleEndian(lpFile + k * d.m_nWidth, lpMember + k * d.m_nWidth, d.m_nWidth);
+}
+
+// Calls fn for the first nCount entries (numeric or string) that a version stores.
+template <class F>
+void ForStored(const cFieldTable& table, u32 dwVersion, bool bStrings, s32 nCount, F fn)
+{
+    if (dwVersion == kDataVersion) {
+        const auto& today = bStrings ? table.Today().strings : table.Today().numbers;
+        const size_t n = std::min(static_cast<size_t>(std::max(nCount, 0)), today.size());
+        for (size_t i = 0; i < n; ++i) fn(*today[i]);
+        return;
+    }
+    s32 n = 0;
+    for (const cFieldDesc& d : table.All()) {
+        if (n >= nCount) return;
+        if (d.IsString() != bStrings || !d.IsStoredIn(dwVersion)) continue;
+        ++n;
+        fn(d);
+    }
+}
+
 // Reads the numeric or the string entries that the file's version stored.
 // The count must not exceed them; fewer leave the later members as they are.
 bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataReader& file)
@@ -57,43 +107,62 @@ bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataRea
         file.MarkDamaged();
         return false;
     }
-    s32 nRead = 0;
-    for (const cFieldDesc& d : table.All()) {
-        if (nRead >= nStored) break;
-        if (d.IsString() != bStrings || !d.IsStoredIn(g_dwReadVersion)) continue;
-        ++nRead;
-        if (bStrings) {
-            if (!ReadString(*static_cast<std::string*>(d.Address(rec)), file)) return false;
-            continue;
-        }
-        u8 buf[8 * 16];
-        u8* lpDst = static_cast<u8*>(d.Address(rec));
-        for (u32 k = 0; k < d.m_nCount;) {
-            const u32 nChunk = std::min<u32>(d.m_nCount - k, sizeof buf / d.m_nWidth);
-            if (!file.ReadBytes(buf, static_cast<size_t>(nChunk) * d.m_nWidth)) return false;
-            for (u32 i = 0; i < nChunk; ++i, ++k)
-                LoadLittleEndian(lpDst + k * d.m_nWidth, buf + i * d.m_nWidth, d.m_nWidth);
-        }
+    if (bStrings) {
+        bool bOk = true;
+        ForStored(table, g_dwReadVersion, true, nStored, [&](const cFieldDesc& d) {
+            bOk = bOk && ReadString(*static_cast<std::string*>(d.Address(rec)), file);
+        });
+        return bOk;
     }
+    // The values of all the stored fields are read at once, then handed out.
+    size_t nBytes = 0;
+    if (g_dwReadVersion == kDataVersion && nStored == static_cast<s32>(table.Today().numbers.size()))
+        nBytes = table.Today().nNumberBytes;
+    else
+        ForStored(table, g_dwReadVersion, false, nStored, [&](const cFieldDesc& d) { nBytes += d.Bytes(); });
+    u8 stackBuffer[kBlockBuffer];
+    std::vector<u8> heapBuffer;
+    u8* lpBuffer = stackBuffer;
+    if (nBytes > sizeof stackBuffer) {
+        heapBuffer.resize(nBytes);
+        lpBuffer = heapBuffer.data();
+    }
+    if (!file.ReadBytes(lpBuffer, nBytes)) return false;
+    ForStored(table, g_dwReadVersion, false, nStored, [&](const cFieldDesc& d) {
+        FromFile(static_cast<u8*>(d.Address(rec)), lpBuffer, d);
+        lpBuffer += d.Bytes();
+    });
     return true;
 }
 
 void SaveEntries(const cEdData& rec, const cFieldTable& table, bool bStrings, cDataWriter& file)
 {
-    file.WriteU32(table.Count(g_dwDataVersion, bStrings));
-    for (const cFieldDesc& d : table.All()) {
-        if (d.IsString() != bStrings || !d.IsStoredIn(g_dwDataVersion)) continue;
-        if (bStrings) {
+    const s32 nCount = static_cast<s32>(table.Count(g_dwDataVersion, bStrings));
+    file.WriteU32(static_cast<u32>(nCount));
+    if (bStrings) {
+        ForStored(table, g_dwDataVersion, true, nCount, [&](const cFieldDesc& d) {
             WriteString(*static_cast<const std::string*>(d.Address(rec)), file);
-            continue;
-        }
-        const u8* lpSrc = static_cast<const u8*>(d.Address(rec));
-        u8 buf[8];
-        for (u32 k = 0; k < d.m_nCount; ++k) {
-            StoreLittleEndian(buf, lpSrc + k * d.m_nWidth, d.m_nWidth);
-            file.WriteBytes(buf, d.m_nWidth);
-        }
+        });
+        return;
     }
+    size_t nBytes = 0;
+    if (g_dwDataVersion == kDataVersion)
+        nBytes = table.Today().nNumberBytes;
+    else
+        ForStored(table, g_dwDataVersion, false, nCount, [&](const cFieldDesc& d) { nBytes += d.Bytes(); });
+    u8 stackBuffer[kBlockBuffer];
+    std::vector<u8> heapBuffer;
+    u8* lpBuffer = stackBuffer;
+    if (nBytes > sizeof stackBuffer) {
+        heapBuffer.resize(nBytes);
+        lpBuffer = heapBuffer.data();
+    }
+    u8* lpOut = lpBuffer;
+    ForStored(table, g_dwDataVersion, false, nCount, [&](const cFieldDesc& d) {
+        ToFile(lpOut, static_cast<const u8*>(d.Address(rec)), d);
+        lpOut += d.Bytes();
+    });
+    file.WriteBytes(lpBuffer, nBytes);
 }
 
 }  // namespace

@@ -47,14 +47,24 @@ struct cFieldDesc {
 // string block each keep the order of their own entries.
 class cFieldTable {
 public:
-    cFieldTable(std::initializer_list<cFieldDesc> fields) : m_Fields(fields) {}
+    cFieldTable(std::initializer_list<cFieldDesc> fields);
     // The numeric or string entries stored in a data version, in file order.
     std::vector<const cFieldDesc*> Registered(u32 dwVersion, bool bStrings) const;
     u32 Count(u32 dwVersion, bool bStrings) const;
     const std::vector<cFieldDesc>& All() const { return m_Fields; }
 
+    // The entries of today's version, worked out once: most files are read
+    // and all are written at it.
+    struct cLayout {
+        std::vector<const cFieldDesc*> numbers;
+        std::vector<const cFieldDesc*> strings;
+        size_t nNumberBytes = 0;
+    };
+    const cLayout& Today() const { return m_Today; }
+
 private:
     std::vector<cFieldDesc> m_Fields;
+    cLayout m_Today;
 };
 
 namespace field_detail {

@@ -25,6 +25,19 @@ void SecondChecks(std::vector<D>& grid)
     for (D& entry : grid) ValidateEntryRefs(entry);
 }
 
+// Both checks of every placed entry. An empty cell holds nothing that is
+// written or shown, so a grid of 262,144 cells per layer checks only the
+// cells in use.
+template <class D>
+void ValidatePlaced(std::vector<D>& grid)
+{
+    for (D& entry : grid) {
+        if (entry.IsEmpty()) continue;
+        entry.Validate();
+        ValidateEntryRefs(entry);
+    }
+}
+
 // Re-applies the inheritance of every in-use entry whose source is the palette.
 template <class D>
 void Reinherit(std::vector<D>& list, u8 nKind)
@@ -47,9 +60,9 @@ void cStage::Normalize()
     RaisePaletteToMinimum(m_Palette.m_vChara);
     RaisePaletteToMinimum(m_Palette.m_vItem);
     m_Palette.ValidateAll();
-    ValidateEntries(m_vBlockGrid);
-    ValidateEntries(m_vCharaGrid);
-    ValidateEntries(m_vItemGrid);
+    ValidatePlaced(m_vBlockGrid);
+    ValidatePlaced(m_vCharaGrid);
+    ValidatePlaced(m_vItemGrid);
 }
 
 // A palette list with fewer than 2 entries gets 2; entry 1 becomes the
