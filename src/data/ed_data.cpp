@@ -57,11 +57,30 @@ namespace {
 // a class stores more than this.
 constexpr size_t kBlockBuffer = 512;
 
-// Copies n values of a width between a member and the file's bytes.
+// Copies n values of a width between a member and the file's bytes; a
+// single value is copied at its width (most fields are one value).
+template <size_t N>
+bool CopyOne(u8* lpTo, const u8* lpFrom)
+{
+    memcpy(lpTo, lpFrom, N);
+    return true;
+}
+bool CopyValue(u8* lpTo, const u8* lpFrom, const cFieldDesc& d)
+{
+    if (d.m_nCount != 1) return false;
+    switch (d.m_nWidth) {
+    case 1: return CopyOne<1>(lpTo, lpFrom);
+    case 2: return CopyOne<2>(lpTo, lpFrom);
+    case 4: return CopyOne<4>(lpTo, lpFrom);
+    case 8: return CopyOne<8>(lpTo, lpFrom);
+    default: return false;
+    }
+}
+
 void FromFile(u8* lpMember, const u8* lpFile, const cFieldDesc& d)
 {
     if (kHostIsLittleEndian) {
-        memcpy(lpMember, lpFile, d.Bytes());
+        if (!CopyValue(lpMember, lpFile, d)) memcpy(lpMember, lpFile, d.Bytes());
         return;
     }
     for (u32 k = 0; k < d.m_nCount; ++k) LoadLittleEndian(lpMember + k * d.m_nWidth, lpFile + k * d.m_nWidth, d.m_nWidth);
@@ -70,7 +89,7 @@ void FromFile(u8* lpMember, const u8* lpFile, const cFieldDesc& d)
 void ToFile(u8* lpFile, const u8* lpMember, const cFieldDesc& d)
 {
     if (kHostIsLittleEndian) {
-        memcpy(lpFile, lpMember, d.Bytes());
+        if (!CopyValue(lpFile, lpMember, d)) memcpy(lpFile, lpMember, d.Bytes());
         return;
     }
     for (u32 k = 0; k < d.m_nCount; ++k) StoreLittleEndian(lpFile + k * d.m_nWidth, lpMember + k * d.m_nWidth, d.m_nWidth);

@@ -68,14 +68,19 @@ void MoveCells(std::vector<D>& to, std::vector<D>& from, u32 dwToCell, u32 dwFro
     for (u32 i = 0; i < dwCount; ++i) to[dwToCell + i] = std::move(from[dwFromCell + i]);
 }
 
-// An entry placed in an empty cell may have come without inherit flags: it
-// is written with its type's, after its inheritance.
+// A placed entry as it is written: with its type's inherit flags (it may
+// have been placed in an empty cell without any), its inheritance applied
+// and its cell. False when the cell is (or became) empty.
 template <class D>
-void PrepareCell(D& cell)
+bool PrepareCell(D& cell, u16 wX, u16 wY)
 {
-    if (cell.IsEmpty()) return;
+    if (cell.IsEmpty()) return false;
     FitInheritFlags(cell.m_bbInherit, D::kInheritGroups);
     cell.ApplyInheritance();
+    if (cell.IsEmpty()) return false;
+    cell.m_wCellX = wX;
+    cell.m_wCellY = wY;
+    return true;
 }
 
 template <class D>
@@ -363,44 +368,29 @@ void cStage::Save(cDataWriter& file) const
     file.WriteU32(kStageEndMarker);
 }
 
-// Normalises the stage and re-applies the placed entries' inheritance, then
-// gives each placed entry its cell and each chara its held item, counting
-// the entries with the very test and range that the writing uses.
+// Normalises the stage, then, cell by cell in row order, re-applies the
+// placed entries' inheritance and gives each its cell and each chara its
+// held item, counting the entries with the very test and range that the
+// writing uses.
 cPlacedCounts cStage::PrepareSave()
 {
     Normalize();
-    for (u32 y = 0; y < m_dwHeight; ++y) {
-        for (u32 x = 0, c = CellOf(0, y); x < m_dwWidth; ++x, ++c) {
-            PrepareCell(m_vBlockGrid[c]);
-            PrepareCell(m_vCharaGrid[c]);
-            PrepareCell(m_vItemGrid[c]);
-        }
-    }
     cPlacedCounts counts;
     for (u32 y = 0; y < m_dwHeight; ++y) {
         for (u32 x = 0, c = CellOf(0, y); x < m_dwWidth; ++x, ++c) {
             const u16 wX = static_cast<u16>(x), wY = static_cast<u16>(y);
             cEdBlock& block = m_vBlockGrid[c];
-            if (!block.IsEmpty()) {
-                block.m_wCellX = wX;
-                block.m_wCellY = wY;
-                ++counts.dwBlocks;
-            }
+            if (PrepareCell(block, wX, wY)) ++counts.dwBlocks;
             cEdItem& item = m_vItemGrid[c];
+            const bool bItem = PrepareCell(item, wX, wY);
             cEdChara& chara = m_vCharaGrid[c];
-            if (!chara.IsEmpty()) {
-                chara.m_wCellX = wX;
-                chara.m_wCellY = wY;
+            if (PrepareCell(chara, wX, wY)) {
                 // The held item's place among the items that the save writes.
-                const bool bHolds = chara.m_cControl == 1 && chara.m_cHoldItem && !item.IsEmpty();
+                const bool bHolds = chara.m_cControl == 1 && chara.m_cHoldItem && bItem;
                 chara.m_nHeldItemNo = bHolds ? static_cast<s32>(counts.dwItems) : -1;
                 ++counts.dwCharas;
             }
-            if (!item.IsEmpty()) {
-                item.m_wCellX = wX;
-                item.m_wCellY = wY;
-                ++counts.dwItems;
-            }
+            if (bItem) ++counts.dwItems;
         }
     }
     return counts;
