@@ -53,9 +53,23 @@ void cEdData::Save(cDataWriter& file) const { SaveBody(file); }
 
 namespace {
 
-// A record's numeric block is gathered into one buffer, on the stack unless
-// a class stores more than this.
-constexpr size_t kBlockBuffer = 512;
+// A record's numeric block, gathered into one buffer: on the stack unless a
+// class stores more than it holds.
+class cBlockBuffer {
+public:
+    explicit cBlockBuffer(size_t nBytes)
+    {
+        if (nBytes <= sizeof m_Stack) return;
+        m_Heap.resize(nBytes);
+        m_lpData = m_Heap.data();
+    }
+    u8* Data() { return m_lpData; }
+
+private:
+    u8 m_Stack[512];
+    std::vector<u8> m_Heap;
+    u8* m_lpData = m_Stack;
+};
 
 // Copies n values of a width between a member and the file's bytes; a
 // single value is copied at its width (most fields are one value).
@@ -114,6 +128,16 @@ void ForStored(const cFieldTable& table, u32 dwVersion, bool bStrings, s32 nCoun
     }
 }
 
+// The bytes of the first nCount numeric entries of a version.
+size_t NumberBytes(const cFieldTable& table, u32 dwVersion, s32 nCount)
+{
+    if (dwVersion == kDataVersion && nCount == static_cast<s32>(table.Today().numbers.size()))
+        return table.Today().nNumberBytes;
+    size_t nBytes = 0;
+    ForStored(table, dwVersion, false, nCount, [&](const cFieldDesc& d) { nBytes += d.Bytes(); });
+    return nBytes;
+}
+
 // Reads the numeric or the string entries that the file's version stored.
 // The count must not exceed them; fewer leave the later members as they are.
 bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataReader& file)
@@ -134,19 +158,10 @@ bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataRea
         return bOk;
     }
     // The values of all the stored fields are read at once, then handed out.
-    size_t nBytes = 0;
-    if (g_dwReadVersion == kDataVersion && nStored == static_cast<s32>(table.Today().numbers.size()))
-        nBytes = table.Today().nNumberBytes;
-    else
-        ForStored(table, g_dwReadVersion, false, nStored, [&](const cFieldDesc& d) { nBytes += d.Bytes(); });
-    u8 stackBuffer[kBlockBuffer];
-    std::vector<u8> heapBuffer;
-    u8* lpBuffer = stackBuffer;
-    if (nBytes > sizeof stackBuffer) {
-        heapBuffer.resize(nBytes);
-        lpBuffer = heapBuffer.data();
-    }
-    if (!file.ReadBytes(lpBuffer, nBytes)) return false;
+    const size_t nBytes = NumberBytes(table, g_dwReadVersion, nStored);
+    cBlockBuffer buffer(nBytes);
+    const u8* lpBuffer = buffer.Data();
+    if (!file.ReadBytes(buffer.Data(), nBytes)) return false;
     ForStored(table, g_dwReadVersion, false, nStored, [&](const cFieldDesc& d) {
         FromFile(static_cast<u8*>(d.Address(rec)), lpBuffer, d);
         lpBuffer += d.Bytes();
@@ -164,24 +179,14 @@ void SaveEntries(const cEdData& rec, const cFieldTable& table, bool bStrings, cD
         });
         return;
     }
-    size_t nBytes = 0;
-    if (g_dwDataVersion == kDataVersion)
-        nBytes = table.Today().nNumberBytes;
-    else
-        ForStored(table, g_dwDataVersion, false, nCount, [&](const cFieldDesc& d) { nBytes += d.Bytes(); });
-    u8 stackBuffer[kBlockBuffer];
-    std::vector<u8> heapBuffer;
-    u8* lpBuffer = stackBuffer;
-    if (nBytes > sizeof stackBuffer) {
-        heapBuffer.resize(nBytes);
-        lpBuffer = heapBuffer.data();
-    }
-    u8* lpOut = lpBuffer;
+    const size_t nBytes = NumberBytes(table, g_dwDataVersion, nCount);
+    cBlockBuffer buffer(nBytes);
+    u8* lpOut = buffer.Data();
     ForStored(table, g_dwDataVersion, false, nCount, [&](const cFieldDesc& d) {
         ToFile(lpOut, static_cast<const u8*>(d.Address(rec)), d);
         lpOut += d.Bytes();
     });
-    file.WriteBytes(lpBuffer, nBytes);
+    file.WriteBytes(buffer.Data(), nBytes);
 }
 
 }  // namespace

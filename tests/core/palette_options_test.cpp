@@ -161,17 +161,29 @@ std::vector<u8> PrjOptionFile(u32 v, const cStoredOptions& o)
     return b;
 }
 
-cStoredOptions Today()
+// What a file holds of the options (the entries as their checks write them).
+cStoredOptions StoredFrom(const cPrjOption& d)
 {
-    const cPrjOption d;
     cStoredOptions o;
-    for (size_t s = 0; s < 3; ++s)
-        for (size_t t = 0; t < 3; ++t) o.flags[s][t] = d.m_vDefInheritCheck[s][t];
-    o.block = d.m_DefBlock;
-    o.chara = d.m_DefChara;
-    o.item = d.m_DefItem;
+    for (size_t s = 0; s < 3; ++s) {
+        for (size_t t = 0; t < 3; ++t) {
+            o.kinds[s][t] = d.m_adwDefInheritKind[s][t];
+            o.flags[s][t] = d.m_vDefInheritCheck[s][t];
+        }
+    }
+    o.dwFind = d.m_dwFindGame;
+    o.strGame = d.m_strGameFile;
+    o.dwOldStage = d.m_dwOldStageFiles;
+    o.dwOn = d.m_dwBackupOn;
+    o.dwInterval = d.m_dwBackupInterval;
+    o.dwLast = d.m_dwLastBackup;
+    o.block = Checked(d.m_DefBlock);
+    o.chara = Checked(d.m_DefChara);
+    o.item = Checked(d.m_DefItem);
     return o;
 }
+
+cStoredOptions Today() { return StoredFrom(cPrjOption()); }
 
 TEST_F(PrjOption, LayoutAndRoundTrip)
 {
@@ -189,19 +201,7 @@ TEST_F(PrjOption, LayoutAndRoundTrip)
     o.m_dwLastBackup = 1234;
     EXPECT_EQ(cPrjOption::FieldTable().Count(950, false), 8u);
 
-    cStoredOptions s = Today();
-    s.block = Checked(o.m_DefBlock);
-    s.chara = o.m_DefChara;
-    s.item = o.m_DefItem;
-    s.kinds[0][1] = 2;
-    s.flags[2][1][36] = 0;
-    s.dwFind = 0;
-    s.strGame = "game.exe";
-    s.dwOldStage = 1;
-    s.dwOn = 0;
-    s.dwInterval = 24;
-    s.dwLast = 1234;
-    const std::vector<u8> file = PrjOptionFile(950, s);
+    const std::vector<u8> file = PrjOptionFile(950, StoredFrom(o));
     EXPECT_FILE_BYTES(file, SavedBytes(o));
     cPrjOption back;
     ASSERT_TRUE(LoadFromBytes(back, file));
