@@ -7,15 +7,15 @@
 // registry when they are destroyed: the registry comes before them.
 //
 // Objects still to come have their places already: the editor settings, the
-// project options, the variable info, the world-map editor's state, the
-// stage and the common palette.
+// variable info, the world-map editor's state, the stage and the common
+// palette.
 enum eGlobalOrder : int {
     kGlobalCurFolder = 1000,  // the project folder
     kGlobalWorldCursor,
     kGlobalSheetSize,
     kGlobalEditState,         // the stage editor's edit state
     kGlobalEditConfig,
-    kGlobalPrjOption,         // until it comes, the timed backups' schedule
+    kGlobalPrjOption,         // the project options
     kGlobalGValInfo,
     kGlobalWorldEditState,
     kGlobalWndList,           // the window registry

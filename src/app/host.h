@@ -83,6 +83,9 @@ public:
     // the current directory); false when the query is unavailable or fails.
     virtual bool GetDiskFree(const std::string& strRoot, u64& qwFree) = 0;
     virtual void GetScreenSize(int& nWidth, int& nHeight) = 0;
+    // The client area of a full-screen window (the screen without the task
+    // bar); the screen itself when the host doesn't tell them apart.
+    virtual void GetWorkAreaSize(int& nWidth, int& nHeight) { GetScreenSize(nWidth, nHeight); }
     virtual void GetIconTitleFont(cFontInfo& font) = 0;
 };
 

@@ -1,8 +1,13 @@
 #include "data/data_file.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/file_system.h"
+
+namespace {
+constexpr size_t kBufferBytes = 64 * 1024;
+}
 
 bool cDataReader::Open(const std::string& strPath)
 {
@@ -18,6 +23,8 @@ bool cDataReader::Open(const std::string& strPath)
     }
     m_qwSize = static_cast<u64>(nSize);
     m_qwPos = 0;
+    m_Buffer.resize(kBufferBytes);
+    m_nBufPos = m_nBufEnd = 0;
     return true;
 }
 
@@ -26,6 +33,7 @@ void cDataReader::Close()
     if (m_fp) fclose(m_fp);
     m_fp = nullptr;
     m_qwSize = m_qwPos = 0;
+    m_nBufPos = m_nBufEnd = 0;
 }
 
 bool cDataReader::CanRead(u64 qwBytes)
@@ -37,40 +45,38 @@ bool cDataReader::CanRead(u64 qwBytes)
     return true;
 }
 
-bool cDataReader::ReadBytes(void* lpData, size_t nSize)
+bool cDataReader::ReadSlow(void* lpData, size_t nSize)
 {
     if (!CanRead(nSize)) return false;
-    if (nSize && fread(lpData, 1, nSize, m_fp) != nSize) {
+    u8* lpOut = static_cast<u8*>(lpData);
+    while (nSize > 0) {
+        if (m_nBufPos == m_nBufEnd) {
+            const size_t nGot = fread(m_Buffer.data(), 1, m_Buffer.size(), m_fp);
+            if (nGot == 0) {
+                m_bDamaged = true;
+                return false;
+            }
+            m_nBufPos = 0;
+            m_nBufEnd = nGot;
+        }
+        const size_t nTake = std::min(nSize, m_nBufEnd - m_nBufPos);
+        memcpy(lpOut, m_Buffer.data() + m_nBufPos, nTake);
+        m_nBufPos += nTake;
+        m_qwPos += nTake;
+        lpOut += nTake;
+        nSize -= nTake;
+    }
+    return true;
+}
+
+bool cDataReader::Seek(u64 qwPos)
+{
+    if (!m_fp || qwPos > m_qwSize || fseek(m_fp, static_cast<long>(qwPos), SEEK_SET) != 0) {
         m_bDamaged = true;
         return false;
     }
-    m_qwPos += nSize;
-    return true;
-}
-
-bool cDataReader::ReadU8(u8& v) { return ReadBytes(&v, 1); }
-
-bool cDataReader::ReadU16(u16& v)
-{
-    u8 b[2];
-    if (!ReadBytes(b, 2)) return false;
-    LoadLittleEndian(&v, b, 2);
-    return true;
-}
-
-bool cDataReader::ReadU32(u32& v)
-{
-    u8 b[4];
-    if (!ReadBytes(b, 4)) return false;
-    LoadLittleEndian(&v, b, 4);
-    return true;
-}
-
-bool cDataReader::ReadS32(s32& v)
-{
-    u32 u;
-    if (!ReadU32(u)) return false;
-    v = static_cast<s32>(u);
+    m_qwPos = qwPos;
+    m_nBufPos = m_nBufEnd = 0;
     return true;
 }
 
@@ -88,18 +94,40 @@ bool cDataReader::ReadCount(u32& nCount, u64 qwMinBytes)
     return CanRead(static_cast<u64>(nCount) * qwMinBytes);
 }
 
-void cDataWriter::WriteU16(u16 v)
+bool cDataWriter::Open(const std::string& strTarget)
 {
-    u8 b[2];
-    StoreLittleEndian(b, &v, 2);
-    WriteBytes(b, 2);
+    m_Buffer.resize(kBufferBytes);
+    m_nUsed = 0;
+    return m_File.Open(strTarget);
 }
 
-void cDataWriter::WriteU32(u32 v)
+void cDataWriter::Flush()
 {
-    u8 b[4];
-    StoreLittleEndian(b, &v, 4);
-    WriteBytes(b, 4);
+    m_File.Write(m_Buffer.data(), m_nUsed);
+    m_nUsed = 0;
+}
+
+void cDataWriter::WriteSlow(const void* lpData, size_t nSize)
+{
+    Flush();
+    if (nSize >= m_Buffer.size()) {
+        m_File.Write(lpData, nSize);
+        return;
+    }
+    memcpy(m_Buffer.data(), lpData, nSize);
+    m_nUsed = nSize;
+}
+
+u32 cDataWriter::Commit()
+{
+    Flush();
+    return m_File.Commit();
+}
+
+void cDataWriter::Abandon()
+{
+    m_nUsed = 0;
+    m_File.Abandon();
 }
 
 void cDataWriter::WriteDouble(double v)

@@ -1,5 +1,6 @@
 #include "data/ed_data.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "app/fatal.h"
@@ -16,6 +17,13 @@ void* field_detail::ScratchString(cEdData&)
     return &s_strScratch;
 }
 
+cFieldTable::cFieldTable(std::initializer_list<cFieldDesc> fields) : m_Fields(fields)
+{
+    m_Today.numbers = Registered(kDataVersion, false);
+    m_Today.strings = Registered(kDataVersion, true);
+    for (const cFieldDesc* d : m_Today.numbers) m_Today.nNumberBytes += d->Bytes();
+}
+
 std::vector<const cFieldDesc*> cFieldTable::Registered(u32 dwVersion, bool bStrings) const
 {
     std::vector<const cFieldDesc*> out;
@@ -26,6 +34,7 @@ std::vector<const cFieldDesc*> cFieldTable::Registered(u32 dwVersion, bool bStri
 
 u32 cFieldTable::Count(u32 dwVersion, bool bStrings) const
 {
+    if (dwVersion == kDataVersion) return static_cast<u32>((bStrings ? m_Today.strings : m_Today.numbers).size());
     u32 n = 0;
     for (const cFieldDesc& d : m_Fields)
         if (d.IsString() == bStrings && d.IsStoredIn(dwVersion)) ++n;
@@ -42,55 +51,158 @@ bool cEdData::Load(cDataReader& file) { return LoadBody(file); }
 
 void cEdData::Save(cDataWriter& file) const { SaveBody(file); }
 
+namespace {
+
+// A record's numeric block, gathered into one buffer: on the stack unless a
+// class stores more than it holds.
+class cBlockBuffer {
+public:
+    explicit cBlockBuffer(size_t nBytes)
+    {
+        if (nBytes <= sizeof m_Stack) return;
+        m_Heap.resize(nBytes);
+        m_lpData = m_Heap.data();
+    }
+    u8* Data() { return m_lpData; }
+
+private:
+    u8 m_Stack[512];
+    std::vector<u8> m_Heap;
+    u8* m_lpData = m_Stack;
+};
+
+// Copies n values of a width between a member and the file's bytes; a
+// single value is copied at its width (most fields are one value).
+template <size_t N>
+bool CopyOne(u8* lpTo, const u8* lpFrom)
+{
+    memcpy(lpTo, lpFrom, N);
+    return true;
+}
+bool CopyValue(u8* lpTo, const u8* lpFrom, const cFieldDesc& d)
+{
+    if (d.m_nCount != 1) return false;
+    switch (d.m_nWidth) {
+    case 1: return CopyOne<1>(lpTo, lpFrom);
+    case 2: return CopyOne<2>(lpTo, lpFrom);
+    case 4: return CopyOne<4>(lpTo, lpFrom);
+    case 8: return CopyOne<8>(lpTo, lpFrom);
+    default: return false;
+    }
+}
+
+void FromFile(u8* lpMember, const u8* lpFile, const cFieldDesc& d)
+{
+    if (kHostIsLittleEndian) {
+        if (!CopyValue(lpMember, lpFile, d)) memcpy(lpMember, lpFile, d.Bytes());
+        return;
+    }
+    for (u32 k = 0; k < d.m_nCount; ++k) LoadLittleEndian(lpMember + k * d.m_nWidth, lpFile + k * d.m_nWidth, d.m_nWidth);
+}
+
+void ToFile(u8* lpFile, const u8* lpMember, const cFieldDesc& d)
+{
+    if (kHostIsLittleEndian) {
+        if (!CopyValue(lpFile, lpMember, d)) memcpy(lpFile, lpMember, d.Bytes());
+        return;
+    }
+    for (u32 k = 0; k < d.m_nCount; ++k) StoreLittleEndian(lpFile + k * d.m_nWidth, lpMember + k * d.m_nWidth, d.m_nWidth);
+}
+
+// Calls fn for the first nCount entries (numeric or string) that a version stores.
+template <class F>
+void ForStored(const cFieldTable& table, u32 dwVersion, bool bStrings, s32 nCount, F fn)
+{
+    if (dwVersion == kDataVersion) {
+        const auto& today = bStrings ? table.Today().strings : table.Today().numbers;
+        const size_t n = std::min(static_cast<size_t>(std::max(nCount, 0)), today.size());
+        for (size_t i = 0; i < n; ++i) fn(*today[i]);
+        return;
+    }
+    s32 n = 0;
+    for (const cFieldDesc& d : table.All()) {
+        if (n >= nCount) return;
+        if (d.IsString() != bStrings || !d.IsStoredIn(dwVersion)) continue;
+        ++n;
+        fn(d);
+    }
+}
+
+// The bytes of the first nCount numeric entries of a version.
+size_t NumberBytes(const cFieldTable& table, u32 dwVersion, s32 nCount)
+{
+    if (dwVersion == kDataVersion && nCount == static_cast<s32>(table.Today().numbers.size()))
+        return table.Today().nNumberBytes;
+    size_t nBytes = 0;
+    ForStored(table, dwVersion, false, nCount, [&](const cFieldDesc& d) { nBytes += d.Bytes(); });
+    return nBytes;
+}
+
+// Reads the numeric or the string entries that the file's version stored.
+// The count must not exceed them; fewer leave the later members as they are.
+bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataReader& file)
+{
+    u32 nCount = 0;
+    if (!file.ReadU32(nCount)) return false;
+    // More fields than the file's version ever stored: not a file of ours.
+    const s32 nStored = static_cast<s32>(nCount);
+    if (nStored > static_cast<s32>(table.Count(g_dwReadVersion, bStrings))) {
+        file.MarkDamaged();
+        return false;
+    }
+    if (bStrings) {
+        bool bOk = true;
+        ForStored(table, g_dwReadVersion, true, nStored, [&](const cFieldDesc& d) {
+            bOk = bOk && ReadString(*static_cast<std::string*>(d.Address(rec)), file);
+        });
+        return bOk;
+    }
+    // The values of all the stored fields are read at once, then handed out.
+    const size_t nBytes = NumberBytes(table, g_dwReadVersion, nStored);
+    cBlockBuffer buffer(nBytes);
+    const u8* lpBuffer = buffer.Data();
+    if (!file.ReadBytes(buffer.Data(), nBytes)) return false;
+    ForStored(table, g_dwReadVersion, false, nStored, [&](const cFieldDesc& d) {
+        FromFile(static_cast<u8*>(d.Address(rec)), lpBuffer, d);
+        lpBuffer += d.Bytes();
+    });
+    return true;
+}
+
+void SaveEntries(const cEdData& rec, const cFieldTable& table, bool bStrings, cDataWriter& file)
+{
+    const s32 nCount = static_cast<s32>(table.Count(g_dwDataVersion, bStrings));
+    file.WriteU32(static_cast<u32>(nCount));
+    if (bStrings) {
+        ForStored(table, g_dwDataVersion, true, nCount, [&](const cFieldDesc& d) {
+            WriteString(*static_cast<const std::string*>(d.Address(rec)), file);
+        });
+        return;
+    }
+    const size_t nBytes = NumberBytes(table, g_dwDataVersion, nCount);
+    cBlockBuffer buffer(nBytes);
+    u8* lpOut = buffer.Data();
+    ForStored(table, g_dwDataVersion, false, nCount, [&](const cFieldDesc& d) {
+        ToFile(lpOut, static_cast<const u8*>(d.Address(rec)), d);
+        lpOut += d.Bytes();
+    });
+    file.WriteBytes(buffer.Data(), nBytes);
+}
+
+}  // namespace
+
 bool cEdData::LoadBody(cDataReader& file)
 {
     // The members of the file's version, in that version's order.
     const cFieldTable& table = Fields();
-    std::vector<const cFieldDesc*> numbers = table.Registered(g_dwReadVersion, false);
-    u32 nCount = 0;
-    if (!file.ReadU32(nCount)) return false;
-    // More fields than the file's version ever stored: not a file of ours.
-    if (static_cast<s32>(nCount) > static_cast<s32>(numbers.size())) {
-        file.MarkDamaged();
-        return false;
-    }
-    for (s32 i = 0; i < static_cast<s32>(nCount); ++i) {
-        const cFieldDesc& d = *numbers[i];
-        u8 buf[8];
-        u8* lpDst = static_cast<u8*>(d.Address(*this));
-        for (u32 k = 0; k < d.m_nCount; ++k) {
-            if (!file.ReadBytes(buf, d.m_nWidth)) return false;
-            LoadLittleEndian(lpDst + k * d.m_nWidth, buf, d.m_nWidth);
-        }
-    }
-    std::vector<const cFieldDesc*> strings = table.Registered(g_dwReadVersion, true);
-    if (!file.ReadU32(nCount)) return false;
-    if (static_cast<s32>(nCount) > static_cast<s32>(strings.size())) {
-        file.MarkDamaged();
-        return false;
-    }
-    for (s32 i = 0; i < static_cast<s32>(nCount); ++i) {
-        if (!ReadString(*static_cast<std::string*>(strings[i]->Address(*this)), file)) return false;
-    }
-    return file.Ok();
+    return LoadEntries(*this, table, false, file) && LoadEntries(*this, table, true, file) && file.Ok();
 }
 
 void cEdData::SaveBody(cDataWriter& file) const
 {
     const cFieldTable& table = Fields();
-    std::vector<const cFieldDesc*> numbers = table.Registered(g_dwDataVersion, false);
-    file.WriteU32(static_cast<u32>(numbers.size()));
-    for (const cFieldDesc* d : numbers) {
-        const u8* lpSrc = static_cast<const u8*>(d->Address(*this));
-        u8 buf[8];
-        for (u32 k = 0; k < d->m_nCount; ++k) {
-            StoreLittleEndian(buf, lpSrc + k * d->m_nWidth, d->m_nWidth);
-            file.WriteBytes(buf, d->m_nWidth);
-        }
-    }
-    std::vector<const cFieldDesc*> strings = table.Registered(g_dwDataVersion, true);
-    file.WriteU32(static_cast<u32>(strings.size()));
-    for (const cFieldDesc* d : strings) WriteString(*static_cast<const std::string*>(d->Address(*this)), file);
+    SaveEntries(*this, table, false, file);
+    SaveEntries(*this, table, true, file);
 }
 
 void cEdData::Clear()
@@ -141,17 +253,22 @@ u32 cEdData::IsEqual(const cEdData& a, const cEdData& b)
     return 1;
 }
 
-u32 cEdData::LoadFile(const std::string& strName)
+eLoadResult cEdData::ReadDataFile(const std::string& strName)
 {
     cDataReader file;
-    if (!OpenDataFileForRead(strName, file)) return 0;
-    std::unique_ptr<cEdData> scratch = Clone();
-    cEdData& target = scratch ? *scratch : *this;
-    bool bOk = target.Load(file) && file.Ok();
+    if (!OpenDataFileForRead(strName, file)) return eLoadResult::Refused;
+    const bool bOk = Load(file) && file.Ok();
     SafeFclose(file);
-    if (!bOk) return 0;
-    if (scratch) TakeFrom(*scratch);
-    return 1;
+    return bOk ? eLoadResult::Loaded : eLoadResult::Damaged;
+}
+
+eLoadResult cEdData::LoadDataFile(const std::string& strName)
+{
+    std::unique_ptr<cEdData> scratch = ScratchForLoad();
+    if (!scratch) return ReadDataFile(strName);
+    const eLoadResult eResult = scratch->ReadDataFile(strName);
+    if (eResult == eLoadResult::Loaded) TakeFrom(*scratch);
+    return eResult;
 }
 
 u32 cEdData::SaveFile(const std::string& strName) const

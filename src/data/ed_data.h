@@ -47,14 +47,24 @@ struct cFieldDesc {
 // string block each keep the order of their own entries.
 class cFieldTable {
 public:
-    cFieldTable(std::initializer_list<cFieldDesc> fields) : m_Fields(fields) {}
+    cFieldTable(std::initializer_list<cFieldDesc> fields);
     // The numeric or string entries stored in a data version, in file order.
     std::vector<const cFieldDesc*> Registered(u32 dwVersion, bool bStrings) const;
     u32 Count(u32 dwVersion, bool bStrings) const;
     const std::vector<cFieldDesc>& All() const { return m_Fields; }
 
+    // The entries of today's version, worked out once: most files are read
+    // and all are written at it.
+    struct cLayout {
+        std::vector<const cFieldDesc*> numbers;
+        std::vector<const cFieldDesc*> strings;
+        size_t nNumberBytes = 0;
+    };
+    const cLayout& Today() const { return m_Today; }
+
 private:
     std::vector<cFieldDesc> m_Fields;
+    cLayout m_Today;
 };
 
 namespace field_detail {
@@ -84,6 +94,11 @@ template <class T> constexpr eFieldKind KindOf()
     static_assert(sizeof(T) == 1 || sizeof(T) == 2 || sizeof(T) == 4 || sizeof(T) == 8, "field width");
     return std::is_same<T, double>::value ? eFieldKind::Double : eFieldKind::Integer;
 }
+template <auto P, u32 K> void* ElementAddress(cEdData& rec)
+{
+    using C = typename cMember<decltype(P)>::Class;
+    return &(static_cast<C&>(rec).*P)[K];
+}
 template <class T, u32 N> void* Scratch(cEdData&)
 {
     static T s_Scratch[N];
@@ -106,6 +121,21 @@ cFieldDesc Field()
     }
 }
 
+// Elements kFirst .. kFirst + kCount - 1 of a numeric array member, stored
+// as one field of that many elements (an element may itself be an array,
+// whose values then all belong to the field).
+template <auto P, u32 kFirst, u32 kCount = 1>
+cFieldDesc ElementsField()
+{
+    using M = typename field_detail::cMember<decltype(P)>::Type;
+    using E = typename field_detail::cElement<M>::Type;
+    using V = std::remove_all_extents_t<E>;
+    static_assert(kCount >= 1 && kFirst + kCount <= field_detail::cElement<M>::kCount, "elements of the array");
+    constexpr u32 kValues = static_cast<u32>(sizeof(E) / sizeof(V)) * kCount;
+    return cFieldDesc{&field_detail::ElementAddress<P, kFirst>, kValues, static_cast<s8>(sizeof(V)),
+                      field_detail::KindOf<V>()};
+}
+
 // A member that older versions stored and today's program no longer has:
 // old files are read past it into a scratch variable that nothing reads.
 template <class T, u32 N = 1>
@@ -114,6 +144,13 @@ cFieldDesc RetiredField()
     return cFieldDesc{&field_detail::Scratch<T, N>, N, static_cast<s8>(sizeof(T)), field_detail::KindOf<T>()};
 }
 inline cFieldDesc RetiredString() { return cFieldDesc{&field_detail::ScratchString, 1, 0, eFieldKind::String}; }
+
+// How loading a data file went.
+enum class eLoadResult : u8 {
+    Loaded,
+    Refused,  // nothing was read: the file is missing, unreadable or newer than the program
+    Damaged,  // the file was read but is short or inconsistent
+};
 
 class cEdData {
 public:
@@ -132,6 +169,9 @@ public:
     virtual std::unique_ptr<cEdData> Clone() const { return nullptr; }
     // Takes over the content of a record of the same class.
     virtual void TakeFrom(cEdData&) {}
+    // The object that a load fills before it replaces this one: by default
+    // a copy, so that members an older file lacks keep their values.
+    virtual std::unique_ptr<cEdData> ScratchForLoad() const { return Clone(); }
 
     // Zeroes every registered number and empties every registered string.
     void Clear();
@@ -139,10 +179,14 @@ public:
     void CopyFields(const cEdData& src);
     static u32 IsEqual(const cEdData& a, const cEdData& b);
 
-    // Loads a data file of this object. The file is read into a copy that
-    // replaces the object only when the whole file was read, so a failed
-    // load leaves the object as it was.
-    u32 LoadFile(const std::string& strName);
+    // Loads a data file of this object. The file is read into a scratch
+    // object that replaces this one only when the whole file was read, so a
+    // failed load leaves the object as it was.
+    eLoadResult LoadDataFile(const std::string& strName);
+    u32 LoadFile(const std::string& strName) { return LoadDataFile(strName) == eLoadResult::Loaded ? 1 : 0; }
+    // Reads a data file into this object as it stands; a damaged file can
+    // leave it half read (callers read into a scratch object).
+    eLoadResult ReadDataFile(const std::string& strName);
     // Saves through the safe-save helper; 0 under the fatal-error flag or
     // when any step fails (the old file then stays as it was).
     u32 SaveFile(const std::string& strName) const;

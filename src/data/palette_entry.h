@@ -17,8 +17,8 @@
 // Groups added by later versions are inserted among the inherit flags of an
 // older entry; an old entry inherits such a group by default. Opening slot k
 // brings the flags to the type's group count (adding 0 flags), moves flags
-// k.. up by one place (the last one falls off) and sets flag k to 1.
-void OpenInheritSlot(std::vector<u8>& flags, size_t nGroups, size_t nSlot);
+// k.. up by one place (the last one falls off) and sets flag k to the value.
+void OpenInheritSlot(std::vector<u8>& flags, size_t nGroups, size_t nSlot, u8 nValue = 1);
 // One flag per group: missing flags are 0, surplus ones are dropped.
 inline void FitInheritFlags(std::vector<u8>& flags, size_t nGroups) { flags.resize(nGroups, 0); }
 

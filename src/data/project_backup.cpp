@@ -7,6 +7,7 @@
 #include "app/host.h"
 #include "app/log.h"
 #include "app/path.h"
+#include "data/prj_option.h"
 #include "data/project_paths.h"
 
 namespace {
@@ -60,17 +61,24 @@ bool IsBackupDue(u32 dwIntervalHours, u32 dwLastMinutes, u32 dwNowMinutes)
     return nNow >= nDue || nNow < static_cast<s32>(dwLastMinutes);
 }
 
-eTimedBackup RunTimedBackup(tWnd hOwner, const cBackupSchedule& schedule, u32 dwNowMinutes,
-                            const std::function<void(u32 dwNowMinutes)>& fnRecordTime)
+eTimedBackup RunTimedBackup(tWnd hOwner, cPrjOption& options, u32 dwNowMinutes)
 {
-    if (!schedule.dwSwitch) return eTimedBackup::Off;
-    if (!IsBackupDue(schedule.dwIntervalHours, schedule.dwLastMinutes, dwNowMinutes)) return eTimedBackup::NotDue;
+    if (!options.m_dwBackupOn) return eTimedBackup::Off;
+    if (!IsBackupDue(options.m_dwBackupInterval, options.m_dwLastBackup, dwNowMinutes)) return eTimedBackup::NotDue;
+    // The options are saved with the new time first, so that the backup
+    // holds it; a backup that fails puts the old time back, to be tried
+    // again at the next start.
+    const char* lpOptions = g_strPath[kPathPrjOption];
+    const u32 dwPrevious = options.m_dwLastBackup;
+    options.m_dwLastBackup = dwNowMinutes;
+    const bool bSaved = options.SaveFile(lpOptions) != 0;
+    if (!bSaved) LogPrintfBoth("%s の保存に失敗…", lpOptions);
     bool bOk = true;
-    if (BackupEditData(hOwner)) {
-        fnRecordTime(dwNowMinutes);
-    } else {
+    if (!BackupEditData(hOwner)) {
         LogText("「data」フォルダのバックアップに失敗…");
         bOk = false;
+        options.m_dwLastBackup = dwPrevious;
+        if (bSaved && !options.SaveFile(lpOptions)) LogPrintfBoth("%s の保存に失敗…", lpOptions);
     }
     if (!BackupEditorSettings(hOwner)) {
         LogText("「e_data」フォルダのバックアップに失敗…");

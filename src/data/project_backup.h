@@ -2,9 +2,9 @@
 // The project's data folder made from the default copy on first start, and
 // the timed backups of the edit data (data to data_backup) and the editor
 // settings (e_data to e_data_backup).
-#include <functional>
-
 #include "app/types.h"
+
+class cPrjOption;
 
 // True when the data folder exists, or was copied from the default folder
 // after the user agreed. False when there is no default folder (no message),
@@ -18,13 +18,6 @@ bool CreateDefaultData(tWnd hOwner);
 bool BackupEditData(tWnd hOwner);
 bool BackupEditorSettings(tWnd hOwner);
 
-// The project options' timed-backup settings.
-struct cBackupSchedule {
-    u32 dwSwitch = 1;         // 0: no timed backup
-    u32 dwIntervalHours = 0;
-    u32 dwLastMinutes = 0;    // minutes since the system started, at the last backup
-};
-
 // Whole minutes since the system started, from its millisecond tick count.
 inline u32 TickToMinutes(u32 dwTickMs) { return dwTickMs / 1000 / 60; }
 
@@ -34,9 +27,9 @@ bool IsBackupDue(u32 dwIntervalHours, u32 dwLastMinutes, u32 dwNowMinutes);
 
 enum class eTimedBackup { Off, NotDue, Done, Failed };
 
-// Backs up both folders when a backup is due. Only when the data folder's
-// backup succeeded is its time recorded: fnRecordTime gets the current
-// minute, to store as the last backup and save with the project options. A
-// failed backup is logged and tried again at the next start.
-eTimedBackup RunTimedBackup(tWnd hOwner, const cBackupSchedule& schedule, u32 dwNowMinutes,
-                            const std::function<void(u32 dwNowMinutes)>& fnRecordTime);
+// Backs up both folders when the project options' backup is on and due. The
+// options take the current minute as their last backup and are saved to
+// data\PrjOption.dat before the copy, so that the backup holds them; when
+// the data folder's backup fails, the old time is put back (and saved), so
+// that the next start tries again. Failures are logged.
+eTimedBackup RunTimedBackup(tWnd hOwner, cPrjOption& options, u32 dwNowMinutes);

@@ -8,7 +8,7 @@ std::string g_strCurFolder TARVENOL_GLOBAL(kGlobalCurFolder);
 cWorldCursor g_WorldCursor TARVENOL_GLOBAL(kGlobalWorldCursor);
 cSheetSize g_SheetSize TARVENOL_GLOBAL(kGlobalSheetSize);
 // (The editor settings: kGlobalEditConfig.)
-cBackupSchedule g_BackupSchedule TARVENOL_GLOBAL(kGlobalPrjOption);
+cPrjOption g_PrjOption TARVENOL_GLOBAL(kGlobalPrjOption);
 // (The variable info: kGlobalGValInfo. The stage: kGlobalStage.)
 cWorldMap g_WorldMap TARVENOL_GLOBAL(kGlobalWorldMap);
 // (The common palette: kGlobalCommonPalette.)

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "data/database.h"
-#include "data/project_backup.h"
+#include "data/prj_option.h"
 #include "data/sheet_size.h"
 #include "data/system_data.h"
 #include "data/world_map.h"
@@ -15,9 +15,7 @@
 extern std::string g_strCurFolder;
 extern cWorldCursor g_WorldCursor;
 extern cSheetSize g_SheetSize;
-// The timed backups' schedule. It stands in for the project options, which
-// will hold it and keep its time in their file.
-extern cBackupSchedule g_BackupSchedule;
+extern cPrjOption g_PrjOption;
 extern cWorldMap g_WorldMap;
 extern cSystem g_System;
 extern cDatabase g_Database;

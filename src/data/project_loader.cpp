@@ -29,7 +29,8 @@ bool LoadProjectData()
     // (The variable info loads here.)
     if (!g_Database.Load()) return false;
     if (!LoadDataFile(g_System, kPathSystem)) return false;
-    // (The common palette and the project options load here.)
+    // (The common palette loads here.)
+    if (!LoadDataFile(g_PrjOption, kPathPrjOption)) return false;
     if (!LoadDataFile(g_WorldMap, kPathWorldMap)) return false;
     CopyDefaultStage();
     return true;

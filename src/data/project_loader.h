@@ -4,11 +4,11 @@
 // start-up, before any editing window exists.
 #include <string>
 
-// In order: the database, the system data, the world map, then a copy of the
-// default stage when data\stg4\ has none. False at the first file that can't
-// be read, after its message; what was read so far stays. The variable info
-// comes first, and the common palette and project options after the system
-// data, once they exist.
+// In order: the database, the system data, the project options, the world
+// map, then a copy of the default stage when data\stg4\ has none. False at
+// the first file that can't be read, after its message; what was read so far
+// stays. The variable info comes first, and the common palette after the
+// system data, once they exist.
 bool LoadProjectData();
 
 // Copies the newest default\stg4\Default.stg4_ddd to data\stg4\ under the

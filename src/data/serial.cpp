@@ -65,6 +65,7 @@ bool LoadIntVector(std::vector<u32>& vec, cDataReader& file)
     if (static_cast<s32>(nCount) < 1) return true;
     if (!file.CanRead(static_cast<u64>(nCount) * 4)) return false;
     vec.resize(nCount);
+    if (kHostIsLittleEndian) return file.ReadBytes(vec.data(), static_cast<size_t>(nCount) * 4);
     for (u32& v : vec)
         if (!file.ReadU32(v)) return false;
     return true;
@@ -73,5 +74,9 @@ bool LoadIntVector(std::vector<u32>& vec, cDataReader& file)
 void SaveIntVector(const std::vector<u32>& vec, cDataWriter& file)
 {
     file.WriteU32(static_cast<u32>(vec.size()));
+    if (kHostIsLittleEndian) {
+        if (!vec.empty()) file.WriteBytes(vec.data(), vec.size() * 4);
+        return;
+    }
     for (u32 v : vec) file.WriteU32(v);
 }

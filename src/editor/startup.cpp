@@ -59,13 +59,11 @@ void CreateStageWindow()
 }
 
 // The project's data and editor-data folders are copied to their backup
-// folders when the schedule says a backup is due.
+// folders when the project options say a backup is due; the options keep
+// its time in their file.
 void RunTimedBackupIfDue()
 {
-    RunTimedBackup(EditorHost().MainWindow(), g_BackupSchedule, TickToMinutes(timeGetTime()), [](u32 dwNow) {
-        g_BackupSchedule.dwLastMinutes = dwNow;
-        // (The project options keep the time: they are saved here.)
-    });
+    RunTimedBackup(EditorHost().MainWindow(), g_PrjOption, TickToMinutes(timeGetTime()));
 }
 
 void ReportProjectLoadFailure()

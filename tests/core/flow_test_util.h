@@ -27,6 +27,8 @@ public:
     {
         return Add(cBytes().Double(v), from, until);
     }
+    // One entry of several values, given as their bytes.
+    cVersionBody& Entry(const cBytes& bytes, u32 from = 0, u32 until = UINT_MAX) { return Add(bytes, from, until); }
     // One entry of three words.
     cVersionBody& U16x3(const u16 (&a)[3], u32 from = 0, u32 until = UINT_MAX)
     {

@@ -7,6 +7,7 @@
 #include "app/file_system.h"
 #include "app/log.h"
 #include "app/path.h"
+#include "data/prj_option.h"
 #include "data/project_backup.h"
 #include "db_test_util.h"
 #include "support/test_env.h"
@@ -182,13 +183,43 @@ protected:
         ASSERT_TRUE(WriteFileBytes("e_data_backup\\EditConfig.dat", {8}));
         ASSERT_TRUE(OpenReportLog("Report_Editor.txt"));
     }
-    // Runs the backup due at minute 2440 of a daily schedule last run at 1000.
+    // Project options with a daily backup last run at minute 1000.
+    static cPrjOption Daily()
+    {
+        cPrjOption options;
+        options.m_dwBackupInterval = 24;
+        options.m_dwLastBackup = 1000;
+        return options;
+    }
+    // Runs the backup due at minute 2440.
     eTimedBackup RunDue()
     {
-        cBackupSchedule schedule;
-        schedule.dwIntervalHours = 24;
-        schedule.dwLastMinutes = 1000;
-        return RunTimedBackup(Owner(), schedule, 2440, [&](u32 dwNow) { m_Recorded.push_back(dwNow); });
+        m_Options = Daily();
+        return RunTimedBackup(Owner(), m_Options, 2440);
+    }
+    static u32 SavedLastBackup(const char* lpPath)
+    {
+        cPrjOption saved;
+        EXPECT_EQ(saved.LoadFile(lpPath), 1u);
+        return saved.m_dwLastBackup;
+    }
+    // The time of the backup is kept in the options, in their file and in
+    // the backup's copy of it.
+    void ExpectRecorded()
+    {
+        EXPECT_EQ(m_Options.m_dwLastBackup, 2440u);
+        EXPECT_EQ(SavedLastBackup("data\\PrjOption.dat"), 2440u);
+        EXPECT_EQ(SavedLastBackup("data_backup\\PrjOption.dat"), 2440u);
+    }
+    // The old time stays; once the options were saved for the backup, their
+    // file holds the old time again.
+    void ExpectNotRecorded(bool bSaved)
+    {
+        EXPECT_EQ(m_Options.m_dwLastBackup, 1000u);
+        if (bSaved)
+            EXPECT_EQ(SavedLastBackup("data\\PrjOption.dat"), 1000u);
+        else
+            EXPECT_EQ(ReadFileBytes("data\\PrjOption.dat"), std::vector<u8>{1});
     }
     void ExpectOldBackups()
     {
@@ -198,17 +229,16 @@ protected:
         EXPECT_FALSE(FileSystem().Exists("data_backup.new"));
         EXPECT_FALSE(FileSystem().Exists("data_backup.old"));
     }
-    std::vector<u32> m_Recorded;
+    cPrjOption m_Options = Daily();
 };
 
 TEST_F(Backup, ADueBackupReplacesBothBackupsThenRecordsTheTime)
 {
     EXPECT_EQ(RunDue(), eTimedBackup::Done);
-    EXPECT_EQ(ReadFileBytes("data_backup\\PrjOption.dat"), std::vector<u8>{1});
     EXPECT_EQ(ReadFileBytes("data_backup\\database\\Bgm.dat"), std::vector<u8>{2});
     EXPECT_FALSE(FileSystem().Exists("data_backup\\gone.dat"));
     EXPECT_EQ(ReadFileBytes("e_data_backup\\EditConfig.dat"), std::vector<u8>{3});
-    EXPECT_EQ(m_Recorded, std::vector<u32>{2440});
+    ExpectRecorded();
     // The data folder's copy ran under the wait message, which is closed again.
     ASSERT_EQ(FakeHost().m_WaitMessages.size(), 1u);
     EXPECT_EQ(FakeHost().m_WaitMessages[0].strText, "エディットデータをバックアップしています...");
@@ -223,15 +253,11 @@ TEST_F(Backup, ADueBackupReplacesBothBackupsThenRecordsTheTime)
 
 TEST_F(Backup, NothingHappensWhenOffOrNotDue)
 {
-    cBackupSchedule schedule;
-    schedule.dwIntervalHours = 24;
-    schedule.dwLastMinutes = 1000;
-    auto record = [&](u32 dwNow) { m_Recorded.push_back(dwNow); };
-    EXPECT_EQ(RunTimedBackup(Owner(), schedule, 2439, record), eTimedBackup::NotDue);
-    schedule.dwSwitch = 0;
-    EXPECT_EQ(RunTimedBackup(Owner(), schedule, 5, record), eTimedBackup::Off);
+    EXPECT_EQ(RunTimedBackup(Owner(), m_Options, 2439), eTimedBackup::NotDue);
+    m_Options.m_dwBackupOn = 0;
+    EXPECT_EQ(RunTimedBackup(Owner(), m_Options, 5), eTimedBackup::Off);
     EXPECT_TRUE(FakeHost().m_Copies.empty());
-    EXPECT_TRUE(m_Recorded.empty());
+    ExpectNotRecorded(false);
     ExpectOldBackups();
 }
 
@@ -250,7 +276,6 @@ TEST_F(Backup, AFailedCopyKeepsThePreviousBackupAndTheOldTime)
         SCOPED_TRACE(c.lpWhat);
         FakeHost().Reset();
         FakeHost().m_bCopyFails = c.bHostFails;
-        m_Recorded.clear();
         ASSERT_TRUE(OpenReportLog("Report_Editor.txt"));
         cFaultFs fs;
         fs.m_strFailCopy = c.lpFailingFile;
@@ -258,7 +283,7 @@ TEST_F(Backup, AFailedCopyKeepsThePreviousBackupAndTheOldTime)
         EXPECT_EQ(RunDue(), eTimedBackup::Failed);
         SetFileSystem(nullptr);
         ExpectOldBackups();
-        EXPECT_TRUE(m_Recorded.empty());
+        ExpectNotRecorded(true);
         EXPECT_EQ(FakeHost().m_nOpenWaitMessages, 0);
         const std::string strLog = ReadFileText("Report_Editor.txt");
         EXPECT_NE(strLog.find(kDataFailed + "\n"), std::string::npos);
@@ -274,7 +299,7 @@ TEST_F(Backup, TheEditorSettingsFailAlone)
     ASSERT_TRUE(DeleteFolderTree("e_data"));
     EXPECT_EQ(RunDue(), eTimedBackup::Failed);
     // The data folder's backup counts: its time is recorded.
-    EXPECT_EQ(m_Recorded, std::vector<u32>{2440});
+    ExpectRecorded();
     EXPECT_EQ(ReadFileBytes("data_backup\\database\\Bgm.dat"), std::vector<u8>{2});
     EXPECT_EQ(ReadFileBytes("e_data_backup\\EditConfig.dat"), std::vector<u8>{8});
     const std::string strLog = ReadFileText("Report_Editor.txt");
@@ -290,7 +315,7 @@ TEST_F(Backup, NoBackupUnderTheFatalErrorFlag)
     EXPECT_EQ(RunDue(), eTimedBackup::Failed);
     EXPECT_TRUE(FakeHost().m_Copies.empty());
     EXPECT_TRUE(FakeHost().m_WaitMessages.empty());
-    EXPECT_TRUE(m_Recorded.empty());
+    ExpectNotRecorded(false);
     ExpectOldBackups();
 }
 

@@ -34,6 +34,7 @@ protected:
         g_Database = cDatabase();
         g_System = cSystem();
         g_WorldMap = cWorldMap();
+        g_PrjOption = cPrjOption();
     }
 };
 
@@ -46,8 +47,10 @@ TEST_F(ProjectLoader, DataStepsLoadTheSampleProject)
     g_WorldMap.m_strName = "changed";
     g_System.m_strTitle = "changed";
     g_Database.m_vAnime.clear();
+    g_PrjOption.m_dwBackupInterval = 99;
     const tFolderSnapshot before = SnapshotFolder(".");
     ASSERT_TRUE(LoadProjectData());
+    EXPECT_TRUE(g_PrjOption == cPrjOption());
     EXPECT_TRUE(FakeHost().m_Messages.empty());
     EXPECT_EQ(g_WorldMap.m_strName, "ワールド");
     EXPECT_EQ(g_System.m_strTitle, "");
@@ -69,6 +72,8 @@ TEST_F(ProjectLoader, AFileThatDoesNotLoadStopsTheLoadWithItsMessage)
         {"data\\database\\Bgm.dat", true},
         {"data\\System.dat", false},
         {"data\\System.dat", true},
+        {"data\\PrjOption.dat", false},
+        {"data\\PrjOption.dat", true},
         {"data\\WorldMap.dat", false},
         {"data\\WorldMap.dat", true},
     };
@@ -223,7 +228,7 @@ TEST_F(ProjectData, GlobalObjectsHoldTheirDefaults)
     EXPECT_EQ(BytesOf(g_SheetSize), BytesOf(cSheetSize()));
     EXPECT_EQ(g_Database.m_vAnime.size(), 2u);
     EXPECT_EQ(g_WorldCursor.m_lpCurrent, &g_WorldCursor.m_vRecord[0]);
-    EXPECT_EQ(g_BackupSchedule.dwSwitch, 1u);
+    EXPECT_TRUE(g_PrjOption == cPrjOption());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "app/file_system.h"
 #include "app/safe_file.h"
 #include "data/database.h"
+#include "data/prj_option.h"
 #include "data/project_paths.h"
 #include "data/system_data.h"
 #include "data/world_map.h"
@@ -99,7 +100,9 @@ bool WriteDefaultData()
     cSystem system;
     system.SetDatabase(&database);
     cWorldMap worldMap;
-    const bool bOk = database.Save(false) && system.SaveFile(0) && worldMap.SaveFile(g_strPath[kPathWorldMap]);
+    const cPrjOption options;
+    const bool bOk = database.Save(false) && system.SaveFile(0) && options.SaveFile(g_strPath[kPathPrjOption]) &&
+                     worldMap.SaveFile(g_strPath[kPathWorldMap]);
     return bOk && fs.Rename(kDataFolder, kDefaultFolder);
 }
 

@@ -133,6 +133,12 @@ void cWin32Host::GetScreenSize(int& nWidth, int& nHeight)
     nHeight = GetSystemMetrics(SM_CYSCREEN);
 }
 
+void cWin32Host::GetWorkAreaSize(int& nWidth, int& nHeight)
+{
+    nWidth = GetSystemMetrics(SM_CXFULLSCREEN);
+    nHeight = GetSystemMetrics(SM_CYFULLSCREEN);
+}
+
 void cWin32Host::GetIconTitleFont(cFontInfo& font)
 {
     LOGFONTA lf;

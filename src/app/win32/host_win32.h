@@ -20,6 +20,7 @@ public:
     void GetCpuInfo(CpuInfo& info) override;
     bool GetDiskFree(const std::string& strRoot, u64& qwFree) override;
     void GetScreenSize(int& nWidth, int& nHeight) override;
+    void GetWorkAreaSize(int& nWidth, int& nHeight) override;
     void GetIconTitleFont(cFontInfo& font) override;
 
 private:
