@@ -8,7 +8,7 @@ namespace {
 
 using namespace summary_detail;
 
-// Kinds without details, and the prefixes most kinds share.
+// The prefixes most kinds share: the execution time, or 0.
 void PrefixTime(cSummaryLine& l) { l.StdPrefix(l.Time()); }
 void PrefixZero(cSummaryLine& l) { l.StdPrefix(0); }
 
