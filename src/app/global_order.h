@@ -5,10 +5,6 @@
 // holds its defaults before start-up reads a file, and no object refers to
 // another when it is built or destroyed, except that windows leave the window
 // registry when they are destroyed: the registry comes before them.
-//
-// Objects still to come have their places already: the editor settings, the
-// variable info, the world-map editor's state, the stage and the common
-// palette.
 enum eGlobalOrder : int {
     kGlobalCurFolder = 1000,  // the project folder
     kGlobalWorldCursor,
@@ -16,8 +12,8 @@ enum eGlobalOrder : int {
     kGlobalEditState,         // the stage editor's edit state
     kGlobalEditConfig,
     kGlobalPrjOption,         // the project options
-    kGlobalGValInfo,
-    kGlobalWorldEditState,
+    kGlobalGValInfo,          // the variable info
+    kGlobalWorldEditState,    // the world-map editor's state
     kGlobalWndList,           // the window registry
     kGlobalMainWnd,           // the top-level window
     kGlobalThread,            // the worker thread

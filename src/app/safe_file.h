@@ -26,6 +26,9 @@ public:
     // Drops the temporary file; the target stays as it was.
     void Abandon();
 
+    // The file that Commit replaces.
+    const std::string& Target() const { return m_strTarget; }
+
     static std::string TempNameOf(const std::string& strTarget) { return strTarget + ".tmp"; }
 
 private:

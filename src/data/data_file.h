@@ -87,6 +87,7 @@ public:
     bool Open(const std::string& strTarget);
     bool IsOpen() const { return m_File.IsOpen(); }
     bool Failed() const { return m_File.Failed(); }
+    const std::string& Target() const { return m_File.Target(); }
     u32 Commit();
     void Abandon();
 

@@ -85,6 +85,7 @@ u32 cDatabase::Load()
 u32 cDatabase::Save(bool bOnlyOlder, std::vector<std::string>* lpFailed)
 {
     NormalizeEffectKinds();
+    const cSaveGroup group;
     u32 bAllSaved = 1;
     for (const cTableDesc& t : Tables()) {
         const char* lpPath = g_strPath[t.nPath];

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/fatal.h"
+#include "app/log.h"
 #include "app/path.h"
 #include "data/serial.h"
 
@@ -273,7 +274,6 @@ eLoadResult cEdData::LoadDataFile(const std::string& strName)
 
 u32 cEdData::SaveFile(const std::string& strName) const
 {
-    if (IsFatalError()) return 0;
     cDataWriter file;
     if (!OpenDataFileForWrite(strName, file)) return 0;
     Save(file);
@@ -312,9 +312,47 @@ bool OpenDataFileForRead(const std::string& strName, cDataReader& file)
     return true;
 }
 
+namespace {
+
+// The files refused while a save group is open, and how many groups are.
+thread_local std::vector<std::string> t_RefusedSaves;
+thread_local int t_nSaveGroups = 0;
+
+void TellSavesRefused(const std::string& strNames)
+{
+    LogPrintfBox("%s を保存できませんでした！\nエラーが発生したため、データの保存は禁止されています。\n"
+                 "エディターを終了して、もう一度起動して下さい。",
+                 strNames.c_str());
+}
+
+}  // namespace
+
+cSaveGroup::cSaveGroup() { ++t_nSaveGroups; }
+
+cSaveGroup::~cSaveGroup()
+{
+    if (--t_nSaveGroups > 0 || t_RefusedSaves.empty()) return;
+    std::string strNames;
+    for (const std::string& strName : t_RefusedSaves) strNames += (strNames.empty() ? "" : "\n") + strName;
+    t_RefusedSaves.clear();
+    TellSavesRefused(strNames);
+}
+
+void ReportSaveRefused(const std::string& strName)
+{
+    if (t_nSaveGroups > 0)
+        t_RefusedSaves.push_back(strName);
+    else
+        TellSavesRefused(strName);
+}
+
 bool OpenDataFileForWrite(const std::string& strName, cDataWriter& file)
 {
-    if (IsFatalError() || strName.empty() || strName.size() >= kMaxPath) return false;
+    if (IsFatalError()) {
+        ReportSaveRefused(strName);
+        return false;
+    }
+    if (strName.empty() || strName.size() >= kMaxPath) return false;
     if (!file.Open(strName)) return false;
     file.WriteU32(g_dwDataVersion);
     return true;
@@ -325,6 +363,7 @@ u32 CloseDataFileForWrite(cDataWriter& file)
     // A programming error met while the file was being written: keep the old file.
     if (IsFatalError()) {
         file.Abandon();
+        ReportSaveRefused(file.Target());
         return 0;
     }
     return file.Commit();

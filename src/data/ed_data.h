@@ -218,11 +218,26 @@ void SetDataVersion(u32 dwVersion);
 // are refused.
 bool OpenDataFileForRead(const std::string& strName, cDataReader& file);
 // Opens a data file for writing (through the safe-save helper) and writes the
-// program's data version; refused under the fatal-error flag.
+// program's data version. Refused under the fatal-error flag: the user is
+// told that the file was not saved (ReportSaveRefused).
 bool OpenDataFileForWrite(const std::string& strName, cDataWriter& file);
 // Finishes a data file opened for writing: 1 when every byte reached the disk
-// and the file replaced the old one.
+// and the file replaced the old one. A fatal error met while the file was
+// written keeps the old file, and the user is told so.
 u32 CloseDataFileForWrite(cDataWriter& file);
+// Tells the user (both logs and an error box) that a file was not saved
+// because a fatal error forbids every save.
+void ReportSaveRefused(const std::string& strName);
+// One save of several files: while a group lives, the files refused under
+// the fatal-error flag are told together, in one message, when the
+// outermost group ends.
+class cSaveGroup {
+public:
+    cSaveGroup();
+    ~cSaveGroup();
+    cSaveGroup(const cSaveGroup&) = delete;
+    cSaveGroup& operator=(const cSaveGroup&) = delete;
+};
 void SafeFclose(cDataReader& file);
 // 1 when the file exists, is not newer and its version is below dwVersion.
 u32 IsFileOlderThan(const std::string& strName, u32 dwVersion);

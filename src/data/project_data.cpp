@@ -1,16 +1,36 @@
 #include "data/project_data.h"
 
 #include "app/global_order.h"
+#include "data/palette_set.h"
+#include "flow/flow_refs.h"
 
 // In the order of app/global_order.h; the window services between them are
 // defined in their own modules.
 std::string g_strCurFolder TARVENOL_GLOBAL(kGlobalCurFolder);
 cWorldCursor g_WorldCursor TARVENOL_GLOBAL(kGlobalWorldCursor);
 cSheetSize g_SheetSize TARVENOL_GLOBAL(kGlobalSheetSize);
-// (The editor settings: kGlobalEditConfig.)
+cEditConfig g_EditConfig TARVENOL_GLOBAL(kGlobalEditConfig);
 cPrjOption g_PrjOption TARVENOL_GLOBAL(kGlobalPrjOption);
-// (The variable info: kGlobalGValInfo. The stage: kGlobalStage.)
+// Windows may show any variable's name before the project is loaded.
+cGValInfo g_GValInfo TARVENOL_GLOBAL(kGlobalGValInfo) = cGValInfo(kGValCount);
+cWorldEditState g_WorldEditState TARVENOL_GLOBAL(kGlobalWorldEditState);
+cStage g_Stage TARVENOL_GLOBAL(kGlobalStage);
 cWorldMap g_WorldMap TARVENOL_GLOBAL(kGlobalWorldMap);
-// (The common palette: kGlobalCommonPalette.)
+cCommonPalette g_CommonPalette TARVENOL_GLOBAL(kGlobalCommonPalette);
 cSystem g_System TARVENOL_GLOBAL(kGlobalSystem);
 cDatabase g_Database TARVENOL_GLOBAL(kGlobalDatabase);
+
+void InstallProjectContext()
+{
+    InstallPalettes(g_CommonPalette, g_Stage);
+    SetProjectOptions(&g_PrjOption);
+    SetFlowRefs(&g_Database);
+    g_System.SetDatabase(&g_Database);
+}
+
+void RemoveProjectContext()
+{
+    RemovePalettes();
+    SetProjectOptions(nullptr);
+    SetFlowRefs(nullptr);
+}

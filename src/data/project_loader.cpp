@@ -9,8 +9,12 @@
 #include "data/load_failure.h"
 #include "data/project_data.h"
 #include "data/project_paths.h"
+#include "data/stage_recovery.h"
 
 namespace {
+
+// The stage the editor starts with when the last one can't be read.
+constexpr u32 kLastStageFallbackSize = 32;
 
 bool LoadDataFile(cEdData& data, ePath nPath)
 {
@@ -19,17 +23,30 @@ bool LoadDataFile(cEdData& data, ePath nPath)
     return false;
 }
 
+// The variable info always holds one name per variable: names the file
+// lacks are empty, names beyond the last variable are dropped.
+bool LoadVariableInfo()
+{
+    const char* lpPath = g_strPath[kPathGValInfo];
+    if (!LoadGValInfo(g_GValInfo, lpPath)) {
+        ReportLoadFailure(lpPath);
+        return false;
+    }
+    g_GValInfo.resize(kGValCount);
+    return true;
+}
+
 void LogUpgradeFailure(const std::string& strName) { LogPrintfBoth("UpgradeSave : %s 失敗", strName.c_str()); }
 
 }  // namespace
 
 bool LoadProjectData()
 {
-    g_System.SetDatabase(&g_Database);
-    // (The variable info loads here.)
+    InstallProjectContext();
+    if (!LoadVariableInfo()) return false;
     if (!g_Database.Load()) return false;
     if (!LoadDataFile(g_System, kPathSystem)) return false;
-    // (The common palette loads here.)
+    if (!LoadDataFile(g_CommonPalette, kPathCommonPalette)) return false;
     if (!LoadDataFile(g_PrjOption, kPathPrjOption)) return false;
     if (!LoadDataFile(g_WorldMap, kPathWorldMap)) return false;
     CopyDefaultStage();
@@ -48,8 +65,19 @@ void CopyDefaultStage()
     if (!fs.Exists(strTarget)) fs.CopyOneFile(strFound, strTarget);
 }
 
+bool OpenLastStage(cStage& stage, const std::string& strPath)
+{
+    if (strPath.empty()) return false;
+    RecoverBrokenFile(strPath);
+    if (stage.LoadFile(strPath)) return true;
+    stage.New();
+    stage.SetSize(kLastStageFallbackSize, kLastStageFallbackSize, 0, 0);
+    return false;
+}
+
 bool UpgradeSave()
 {
+    const cSaveGroup group;
     bool bOk = true;
     if (IsFileOlderThan(g_strPath[kPathSystem], kDataVersion) && !g_System.SaveFile(1)) {
         LogUpgradeFailure(g_strPath[kPathSystem]);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "app/file_system.h"
+#include "data/project_data.h"
 
 namespace {
 
@@ -18,6 +19,14 @@ bool IsGameProgram(const std::string& strFile)
     const bool bGame = LoadResString(hModule, 1) == kGameMark;
     FreeLibrary(hModule);
     return bGame;
+}
+
+// The program the project options name, relative to the project folder.
+bool FindNamedProgram(const std::string& strName, std::string& strPath)
+{
+    if (strName.empty() || !FileSystem().Exists(strName)) return false;
+    strPath = strName;
+    return true;
 }
 
 }  // namespace
@@ -45,8 +54,7 @@ std::wstring LoadResString(HMODULE hModule, UINT nId)
 bool FindGameProgram(std::string& strPath)
 {
     strPath.clear();
-    // (When the project options name the game program, that name is used
-    // here, found when a file of that name exists.)
+    if (!g_PrjOption.m_dwFindGame) return FindNamedProgram(g_PrjOption.m_strGameFile, strPath);
     std::string strFolder;
     if (!FileSystem().GetCurrentFolder(strFolder)) return false;
     WIN32_FIND_DATAA fd;

@@ -22,13 +22,22 @@ bool LoadProject()
     if (!LoadProjectData()) return false;
     if (!LoadProjectPalettes()) return false;
     SetColorKey(SystemColorKey());
-    // The stage's first background names slot 0's image once the stage
-    // exists; until then the slot stays empty.
-    const std::string strStageBack;
+    // The stage holds a new stage's defaults here: slot 0 shows the image of
+    // its first background layer.
+    const std::string strStageBack = g_Stage.m_vBackground.empty() ? "" : g_Stage.m_vBackground[0].m_strImage;
     if (!LoadBitmapSlots(strStageBack, g_WorldMap.m_strBackImage)) return false;
     if (!LoadCharaExcBitmaps(g_vCharaExcBitmap, g_Database.m_vCharaExcBmp)) return false;
     g_EditState.m_strStagePath.clear();
     g_EditState.m_bHasPath = 0;
     UpgradeSave();
     return true;
+}
+
+bool LoadLastStage(const std::string& strPath)
+{
+    const bool bLoaded = OpenLastStage(g_Stage, strPath);
+    g_EditState.m_strStagePath = bLoaded ? strPath : std::string();
+    g_EditState.m_bHasPath = bLoaded ? 1 : 0;
+    g_EditState.m_Undo.ResizeForStage();
+    return bLoaded;
 }

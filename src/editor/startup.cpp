@@ -11,6 +11,7 @@
 #include "data/project_backup.h"
 #include "data/project_data.h"
 #include "data/project_paths.h"
+#include "data/settings_load.h"
 #include "data/system_ini.h"
 #include "editor/main_wnd.h"
 #include "editor/project_load.h"
@@ -18,6 +19,7 @@
 #include "framework/env_info_wait.h"
 #include "framework/hook.h"
 #include "framework/wnd_list.h"
+#include "stage_editor/edit_state.h"
 #include "stage_editor/stage_edit_wnd.h"
 
 namespace {
@@ -27,6 +29,9 @@ const char* const kVersionText = "950";
 const char* const kBuildFolder = "C:\\Tarvenol\\Editor";
 
 bool g_bStarted = false;
+// How start-up found the editor settings' file: a refused one is never
+// written over.
+eSettingsLoad g_SettingsLoad = eSettingsLoad::kMissing;
 
 // The sound manager's one-slot lists of background music.
 cOggSlot g_aOggList[1] = {{"bgm\\Free.ogg", 100}};
@@ -66,14 +71,17 @@ void RunTimedBackupIfDue()
     RunTimedBackup(EditorHost().MainWindow(), g_PrjOption, TickToMinutes(timeGetTime()));
 }
 
+// The failure's message; then the next start opens no last stage. The
+// settings are saved before the fatal-error flag is set, which would refuse
+// them.
 void ReportProjectLoadFailure()
 {
     if (g_bNewerFile)
         MesBox("プロジェクトのロードに失敗しました！");
     else
         MesBox("プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
-    // (The editor settings are saved here with an empty last stage, when
-    // their file was read or missing.)
+    g_EditConfig.m_strLastStage.clear();
+    SaveEditorSettings(g_EditConfig, g_SettingsLoad);
 }
 
 }  // namespace
@@ -133,7 +141,6 @@ bool InitApplication()
 {
     SetDataVersion(kDataVersion);
     BuildArrangeParams();
-    // (The command parameter-name tables are built here.)
     FileSystem().GetCurrentFolder(g_strCurFolder);
     if (!CreateDefaultData(EditorHost().MainWindow())) {
         SetFatalError();
@@ -141,13 +148,13 @@ bool InitApplication()
     }
     CreateFolders(g_lpEditorFolders);
     CreateFolders(g_lpProjectFolders);
-    // (The editor settings load here.)
+    g_SettingsLoad = LoadEditorSettings(g_EditConfig);
     if (!LoadProject()) {
         ReportProjectLoadFailure();
         SetFatalError();
         return false;
     }
-    // (The last edited stage opens here.)
+    LoadLastStage(g_EditConfig.m_strLastStage);
     ReadSystemIni(g_SystemIni, g_System.m_vIniDefault);
     SoundMgr().Init(1, g_aOggList, g_aMidiList, 1, static_cast<u32>(g_SystemIni.m_anOption[kIniMidiDirectMusic]));
     Mci().Init();
@@ -166,8 +173,9 @@ void ExitApplication()
 {
     timeEndPeriod(1);
     if (g_bStarted && !IsFatalError()) {
-        // (The stage being edited becomes the editor settings' last stage;
-        // the editor settings and the variable info are saved here.)
+        g_EditConfig.m_strLastStage = g_EditState.m_strStagePath;
+        SaveEditorSettings(g_EditConfig, g_SettingsLoad);
+        SaveGValInfo(g_GValInfo, g_strPath[kPathGValInfo]);
     }
     ReleaseSoundDevice();
     Mci().Close();

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/file_system.h"
+#include "data/world_edit_state.h"
 #include "data/world_map.h"
 #include "support/test_env.h"
 
@@ -319,6 +320,35 @@ TEST_F(WorldMap, CursorStartsWithOneRecordOfZeros)
     EXPECT_EQ(cursor.m_vRecord[0], (cWorldCursor::tRecord{0, 0, 0, 0}));
     EXPECT_EQ(cursor.m_lpCurrent, &cursor.m_vRecord[0]);
     EXPECT_EQ(cursor.m_dwIndex, 0u);
+}
+
+TEST_F(WorldMap, EditStateStartsWithThePenOnTheChipsAndTheFirstTemplate)
+{
+    cWorldEditState state;
+    state.m_dwLayer = 1;
+    state.m_nPickX = 4;
+    state.m_bClipValid = 1;
+    state.m_vUndoGrid.push_back({1, 2});
+    state.m_vRedoEvents.push_back({cWorldEvent("old")});
+    const cWorldMap map;  // one template, "デフォルト"
+    state.Init(map.m_vTemplate);
+    EXPECT_EQ(state.m_dwLayer, 0u);
+    EXPECT_EQ(state.m_nPickX, -1);
+    EXPECT_EQ(state.m_nPickY, -1);
+    EXPECT_EQ(state.m_bClipValid, 0u);
+    EXPECT_EQ(state.m_nSelIndex, 0);
+    EXPECT_EQ(state.m_dwPenWidth, 1u);
+    EXPECT_EQ(state.m_PenEvent.m_strName, "デフォルト");
+    EXPECT_EQ(state.m_Saved[1].nSelIndex, 0);
+    EXPECT_EQ(state.m_Saved[1].dwPenWidth, 1u);
+    EXPECT_TRUE(state.m_vUndoGrid.empty());
+    EXPECT_TRUE(state.m_vRedoEvents.empty());
+
+    state.Init({});
+    EXPECT_EQ(state.m_Saved[1].nSelIndex, -1) << "no template to stamp";
+    EXPECT_EQ(state.m_Saved[1].nListPos, -1);
+    EXPECT_EQ(state.m_Saved[1].dwPenWidth, 0u);
+    EXPECT_EQ(state.m_Saved[1].dwPenHeight, 0u);
 }
 
 }  // namespace

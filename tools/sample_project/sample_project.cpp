@@ -4,13 +4,20 @@
 #include <vector>
 
 #include "app/file_system.h"
+#include "app/path.h"
+#include "app/str_util.h"
 #include "app/safe_file.h"
+#include "data/common_palette.h"
 #include "data/database.h"
+#include "data/gval_info.h"
+#include "data/palette_set.h"
 #include "data/prj_option.h"
 #include "data/project_paths.h"
 #include "data/system_data.h"
 #include "data/world_map.h"
+#include "flow/flow_refs.h"
 #include "sample_art.h"
+#include "sample_stage.h"
 
 namespace {
 
@@ -34,6 +41,14 @@ bool MakeFoldersFor(const std::string& strPath)
         if (!fs.IsFolder(strFolder) && !fs.MakeFolder(strFolder)) return false;
     }
     return true;
+}
+
+// data\stg4\Default.stg4_950: the default stage of this program's version.
+std::string DefaultStageFile()
+{
+    std::string strName;
+    ChangeFileExt(strName, g_strPath[kPathDefaultStage], g_strExt[kExtStage]);
+    return Format("%s_%u", strName.c_str(), kDataVersion);
 }
 
 void PutText(std::vector<u8>& out, const char* lpText) { out.insert(out.end(), lpText, lpText + 4); }
@@ -95,14 +110,29 @@ bool WriteDefaultData()
     if (fs.Exists(kDataFolder) || fs.Exists(kDefaultFolder)) return false;
     // The objects save where the editor saves them, into data\; the folder
     // then becomes default\.
-    if (!fs.MakeFolder(kDataFolder) || !fs.MakeFolder(g_strPath[kPathData] + std::string("database"))) return false;
+    if (!fs.MakeFolder(kDataFolder) || !fs.MakeFolder(g_strPath[kPathData] + std::string("database")) ||
+        !fs.MakeFolder(g_strPath[kPathStage]))
+        return false;
     cDatabase database;
     cSystem system;
     system.SetDatabase(&database);
-    cWorldMap worldMap;
+    const cGValInfo variables(kGValCount);
+    const cCommonPalette common;
     const cPrjOption options;
-    const bool bOk = database.Save(false) && system.SaveFile(0) && options.SaveFile(g_strPath[kPathPrjOption]) &&
-                     worldMap.SaveFile(g_strPath[kPathWorldMap]);
+    cWorldMap worldMap;
+    cStage stage;
+    bool bOk;
+    {
+        // The stage is checked against this project's palettes and tables.
+        const cFlowRefs* lpPrevious = &FlowRefs();
+        SetFlowRefs(&database);
+        const cPaletteScope scope(ePaletteSide::Common, common.m_Lists);
+        BuildSampleStage(stage);
+        bOk = SaveGValInfo(variables, g_strPath[kPathGValInfo]) && database.Save(false) && system.SaveFile(0) &&
+              common.SaveFile(g_strPath[kPathCommonPalette]) && options.SaveFile(g_strPath[kPathPrjOption]) &&
+              worldMap.SaveFile(g_strPath[kPathWorldMap]) && stage.SaveFile(DefaultStageFile());
+        SetFlowRefs(lpPrevious);
+    }
     return bOk && fs.Rename(kDataFolder, kDefaultFolder);
 }
 

@@ -7,6 +7,8 @@
 #include "app/fatal.h"
 #include "app/file_system.h"
 #include "app/game_palette.h"
+#include "data/project_data.h"
+#include "editor/project_load.h"
 #include "framework/bitmap_slots.h"
 #include "sample_project.h"
 #include "support/test_env.h"
@@ -92,6 +94,31 @@ TEST_F(BitmapSlots, AMissingSheetStopsTheLoadAMissingBackgroundDoesNot)
     EXPECT_FALSE(LoadBitmapSlots("", ""));
     EXPECT_EQ(Messages(), std::vector<std::string>{"bmp\\Mark.bmp が読み込めません！"});
     EXPECT_FALSE(IsFatalError());
+}
+
+// The project load gives slot 0 the image of the stage's first background
+// layer, as the stage holds it before any stage is opened.
+TEST_F(BitmapSlots, ProjectLoadTakesTheStageBackgroundForSlotZero)
+{
+    std::string strError;
+    ASSERT_TRUE(MakeSampleProject("project", strError, true)) << strError;
+    ASSERT_TRUE(FileSystem().SetCurrentFolder("project"));
+    ASSERT_TRUE(FileSystem().MakeFolder("bmp\\back"));
+    ASSERT_TRUE(CopyFileA("bmp\\Block.bmp", "bmp\\back\\Sky.bmp", TRUE));
+    g_Stage.m_vBackground[0].m_strImage = "bmp\\back\\Sky.bmp";
+    const bool bLoaded = LoadProject();
+    RemoveProjectContext();
+    g_Stage = cStage();
+    g_GValInfo = cGValInfo(kGValCount);
+    g_Database = cDatabase();
+    g_System = cSystem();
+    g_CommonPalette = cCommonPalette();
+    g_PrjOption = cPrjOption();
+    g_WorldMap = cWorldMap();
+    ASSERT_TRUE(bLoaded) << (Messages().empty() ? "" : Messages()[0]);
+    EXPECT_EQ(g_aBitmapSlot[kSlotBack].strPath, "bmp\\back\\Sky.bmp");
+    EXPECT_EQ(g_aBitmap[kSlotBack].GetWidth(), 256);
+    EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(BitmapSlots, MissingPaletteFiles)

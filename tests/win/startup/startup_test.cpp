@@ -13,6 +13,8 @@
 #include "app/file_system.h"
 #include "app/path.h"
 #include "app/str_util.h"
+#include "data/edit_config.h"
+#include "data/project_data.h"
 #include "editor/game_program.h"
 #include "editor_process.h"
 #include "sample_project.h"
@@ -43,8 +45,28 @@ std::vector<std::string> Lines(const std::string& strText)
     return lines;
 }
 
+const char* const kSettings = "project\\e_data\\EditConfig.dat";
+const char* const kVariables = "project\\data\\GValInfo.dat";
+const char* const kOptions = "project\\data\\PrjOption.dat";
+const char* const kDefaultStage = "data\\stg4\\Default.stg4_950";
+
 class EditorStartup : public cCoreTest {
 protected:
+    // The stage that the editor settings name as the one edited last.
+    static std::string LastStageOf(const char* lpSettings)
+    {
+        cEditConfig settings;
+        EXPECT_EQ(settings.LoadFile(lpSettings), 1u);
+        return settings.m_strLastStage;
+    }
+    static void SetBackupSchedule(u32 dwHours, u32 dwLast)
+    {
+        cPrjOption options;
+        ASSERT_EQ(options.LoadFile(kOptions), 1u);
+        options.m_dwBackupInterval = dwHours;
+        options.m_dwLastBackup = dwLast;
+        ASSERT_EQ(options.SaveFile(kOptions), 1u);
+    }
     // A sample project in the test's folder; with bData its data folder is
     // made from its default folder, as a first start makes it.
     std::string MakeProject(bool bData)
@@ -55,6 +77,13 @@ protected:
             EXPECT_TRUE(CopyTreeByFiles(FileSystem(), "project\\data", "project\\default"));
         }
         return m_strFolder + "\\project";
+    }
+    static void SetVersion(const std::string& strPath, u32 dwVersion)
+    {
+        std::vector<u8> bytes = ReadFileBytes(strPath);
+        ASSERT_GE(bytes.size(), 4u);
+        bytes[0] = dwVersion & 0xFF, bytes[1] = (dwVersion >> 8) & 0xFF;
+        ASSERT_TRUE(WriteFileBytes(strPath, bytes));
     }
     static std::string Report() { return ReadFileText("project\\Report_Editor.txt"); }
     // Start-up has run to its end once the report log has its last line.
@@ -122,18 +151,47 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
         ASSERT_EQ(lines.size(), std::size(kReport)) << Report();
         for (size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], std::regex(kReport[i]))) << lines[i];
         EXPECT_TRUE(FileSystem().Exists("project\\e_data\\SheetSize.dat")) << "the measured rate is kept";
+        EXPECT_FALSE(FileSystem().Exists(kSettings)) << "written at the end";
+        ASSERT_TRUE(FileSystem().RemoveFile(kVariables));
         EXPECT_EQ(Quit(editor), 0);
+        EXPECT_EQ(LastStageOf(kSettings), "") << "no stage was open";
+        EXPECT_TRUE(FileSystem().Exists(kVariables)) << "the variable info is saved at the end";
+        EXPECT_FALSE(FileSystem().IsFolder("project\\data_backup")) << "no backup while the rate is measured";
     }
 
-    // The next start: no question, the stored sheet rate, and the timed
-    // backup (due at every start until the project options say otherwise).
+    // The next start: no question, the stored sheet rate; the last stage is
+    // opened and stays the last stage; the timed backup follows the
+    // schedule of the project options: not due yet.
+    cEditConfig settings;
+    ASSERT_EQ(settings.LoadFile(kSettings), 1u);
+    settings.m_strLastStage = kDefaultStage;
+    ASSERT_EQ(settings.SaveFile(kSettings), 1u);
+    SetBackupSchedule(24, GetTickCount() / 60000);
+    const std::vector<u8> options = ReadFileBytes(kOptions);
+    {
+        cEditorProcess editor;
+        ASSERT_TRUE(editor.Start(strProject));
+        ASSERT_TRUE(editor.WaitForWindow(kDialogClass, kStageTitle));
+        ASSERT_TRUE(WaitFor(StartUpEnded)) << Report();
+        EXPECT_NE(Report().find("\nSheet Rate : OK\n"), std::string::npos) << Report();
+        EXPECT_EQ(Quit(editor), 0);
+        EXPECT_FALSE(FileSystem().IsFolder("project\\data_backup"));
+        EXPECT_EQ(ReadFileBytes(kOptions), options);
+        EXPECT_EQ(LastStageOf(kSettings), kDefaultStage);
+    }
+
+    // Due at every start with an interval of 0 hours.
+    SetBackupSchedule(0, 0);
     cEditorProcess editor;
     ASSERT_TRUE(editor.Start(strProject));
     ASSERT_TRUE(editor.WaitForWindow(kDialogClass, kStageTitle));
     ASSERT_TRUE(WaitFor(StartUpEnded)) << Report();
-    EXPECT_NE(Report().find("\nSheet Rate : OK\n"), std::string::npos) << Report();
+    const u32 dwNow = GetTickCount() / 60000;
     EXPECT_EQ(SnapshotFolder("project\\data_backup"), SnapshotFolder("project\\data"));
     EXPECT_EQ(SnapshotFolder("project\\e_data_backup"), SnapshotFolder("project\\e_data"));
+    cPrjOption saved;
+    ASSERT_EQ(saved.LoadFile("project\\data_backup\\PrjOption.dat"), 1u);
+    EXPECT_LE(dwNow - saved.m_dwLastBackup, 1u) << "the backup holds the options with the new time";
     EXPECT_EQ(Quit(editor), 0);
 }
 
@@ -165,21 +223,26 @@ TEST_F(EditorStartup, SecondInstanceRefusedEndsBeforeAnyWindow)
     EXPECT_EQ(Quit(first), 0);
 }
 
-TEST_F(EditorStartup, ProjectLoadFailureShowsItsMessageAndWritesNothing)
+// A failed project load shows its messages and ends the editor. It writes
+// nothing but the editor settings, with no last stage, so that the next
+// start opens none; a settings file that a newer program wrote stays as it
+// was.
+TEST_F(EditorStartup, ProjectLoadFailureShowsItsMessageAndWritesOnlyTheSettings)
 {
+    enum eSettingsFile { kNone, kGood, kNewer };
+    const char* const kNewerText =
+        "の読み込みに失敗しました！\n実行ファイル(.exe)より上位のバージョンのファイルは使用できません。";
+    const char* const kMissingText =
+        "の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。";
     const struct {
         const char* lpWhat;
         const char* lpFile;
         bool bNewer;  // else removed
-        const char* lpFileMessage;
-        const char* lpProjectMessage;
+        eSettingsFile eSettings;
     } cases[] = {
-        {"a newer file", "data\\System.dat", true,
-         "data\\System.dat の読み込みに失敗しました！\n実行ファイル(.exe)より上位のバージョンのファイルは使用できません。",
-         "プロジェクトのロードに失敗しました！"},
-        {"a missing file", "data\\WorldMap.dat", false,
-         "data\\WorldMap.dat の読み込みに失敗しました！\nこのファイルが存在しない場合は「default」フォルダから「data」フォルダへ同名のファイルをコピーして下さい。",
-         "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！"},
+        {"a newer file", "data\\System.dat", true, kNone},
+        {"a missing file", "data\\WorldMap.dat", false, kGood},
+        {"a newer settings file", "data\\CommonPalette.cplt4", false, kNewer},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lpWhat);
@@ -189,21 +252,30 @@ TEST_F(EditorStartup, ProjectLoadFailureShowsItsMessageAndWritesNothing)
         const std::string strProject = MakeProject(true);
         const std::string strFile = std::string("project\\") + c.lpFile;
         if (c.bNewer) {
-            std::vector<u8> bytes = ReadFileBytes(strFile);
-            bytes[0] = 951 & 0xFF, bytes[1] = 951 >> 8;
-            ASSERT_TRUE(WriteFileBytes(strFile, bytes));
+            SetVersion(strFile, 951);
         } else {
             ASSERT_TRUE(FileSystem().RemoveFile(strFile));
         }
-        tFolderSnapshot before = SnapshotFolder("project");
+        if (c.eSettings != kNone) {
+            ASSERT_TRUE(FileSystem().MakeFolder("project\\e_data"));
+            cEditConfig settings;
+            settings.m_strLastStage = kDefaultStage;
+            ASSERT_EQ(settings.SaveFile(kSettings), 1u);
+            if (c.eSettings == kNewer) SetVersion(kSettings, 951);
+        }
+        const tFolderSnapshot before = SnapshotFolder("project");
 
         cEditorProcess editor;
         ASSERT_TRUE(editor.Start(strProject));
-        for (const char* lpMessage : {c.lpFileMessage, c.lpProjectMessage}) {
+        const std::string strFileMessage = std::string(c.lpFile) + " " + (c.bNewer ? kNewerText : kMissingText);
+        const char* const lpProjectMessage =
+            c.bNewer ? "プロジェクトのロードに失敗しました！"
+                     : "プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！";
+        for (const std::string& strMessage : {strFileMessage, std::string(lpProjectMessage)}) {
             std::string strText;
             HWND hBox = editor.WaitForMessageBox("エラー", strText);
             ASSERT_TRUE(hBox);
-            EXPECT_EQ(strText, lpMessage);
+            EXPECT_EQ(strText, strMessage);
             cEditorProcess::Answer(hBox, IDOK);
             WaitFor([&] { return !IsWindow(hBox); });
         }
@@ -212,7 +284,15 @@ TEST_F(EditorStartup, ProjectLoadFailureShowsItsMessageAndWritesNothing)
         EXPECT_EQ(dwCode, 0u);
         tFolderSnapshot after = SnapshotFolder("project");
         after.erase("Report_Editor.txt");
-        EXPECT_EQ(after, before) << "no file written";
+        if (c.eSettings == kNewer) {
+            EXPECT_EQ(after, before) << "no file written: the newer settings file survives";
+            continue;
+        }
+        EXPECT_EQ(LastStageOf(kSettings), "");
+        after.erase("e_data\\EditConfig.dat");
+        tFolderSnapshot others = before;
+        others.erase("e_data\\EditConfig.dat");
+        EXPECT_EQ(after, others) << "no other file written";
     }
 }
 
@@ -227,6 +307,16 @@ TEST_F(EditorStartup, GameProgramIsTheExeWhoseStringOneIsGame)
     ASSERT_TRUE(CopyFileA(HostPath(TARVENOL_GAME_STANDIN).c_str(), "Game.exe", FALSE));
     EXPECT_TRUE(FindGameProgram(strPath));
     EXPECT_EQ(strPath, "Game.exe");
+
+    // The project options may name the program instead: it must exist.
+    g_PrjOption.m_dwFindGame = 0;
+    g_PrjOption.m_strGameFile = "Editor.exe";
+    EXPECT_TRUE(FindGameProgram(strPath));
+    EXPECT_EQ(strPath, "Editor.exe");
+    g_PrjOption.m_strGameFile = "Missing.exe";
+    EXPECT_FALSE(FindGameProgram(strPath));
+    EXPECT_EQ(strPath, "");
+    g_PrjOption = cPrjOption();
 
     HMODULE hGame = LoadLibraryExA((m_strFolder + "\\Game.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_TRUE(hGame);
