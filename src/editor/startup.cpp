@@ -4,6 +4,7 @@
 
 #include "app/device_layer.h"
 #include "app/fatal.h"
+#include "app/host.h"
 #include "app/file_system.h"
 #include "app/log.h"
 #include "app/path.h"
@@ -16,6 +17,7 @@
 #include "editor/main_wnd.h"
 #include "editor/project_load.h"
 #include "flow/arrange_params.h"
+#include "framework/dlg_base.h"
 #include "framework/env_info_wait.h"
 #include "framework/hook.h"
 #include "framework/wnd_list.h"
@@ -120,6 +122,21 @@ HANDLE ClaimSingleInstance(bool& bRefused)
         CloseHandle(hMutex);
     }
     return nullptr;
+}
+
+bool StartEditor(HINSTANCE hInstance, HANDLE& hMutex)
+{
+    hMutex = nullptr;
+    timeBeginPeriod(1);
+    g_wDlgHScrollId = 1008;
+    g_wDlgVScrollId = 1009;
+    SetHost(&EditorHost());
+    if (!OpenLogs()) return false;
+    bool bRefused = false;
+    hMutex = ClaimSingleInstance(bRefused);
+    if (bRefused) return false;
+    SetProgramInstance(hInstance);
+    return RegisterMainClass(hInstance) && InitApplication();
 }
 
 bool RegisterMainClass(HINSTANCE hInstance)

@@ -20,6 +20,12 @@ bool OpenLogs();
 HANDLE ClaimSingleInstance(bool& bRefused);
 bool RegisterMainClass(HINSTANCE hInstance);
 
+// WinMain up to its message loop, in order: the timer period, the dialogs'
+// scroll-bar IDs, the host, the logs, the single-instance mutex, the window
+// class and InitApplication. False when the program is to end at once (exit
+// code 0); else the mutex to release after ExitApplication (may be null).
+bool StartEditor(HINSTANCE hInstance, HANDLE& hMutex);
+
 // Loads the project, opens sound, creates the top-level window and the stage
 // editor window, settles the sheet rate and runs the timed backup when due.
 // False ends the program.
