@@ -247,8 +247,7 @@ bool SetLastStageAndNoBackup(const char* lpStage)
 
 bool FillProject(bool bFull)
 {
-    cFileSystem& fs = FileSystem();
-    if (!fs.MakeFolder("e_data") || !LoadProjectData()) return false;
+    if (!LoadProjectData()) return false;
     if (!bFull) return SetLastStageAndNoBackup(kDefaultStage);
     FillDatabase(g_Database);
     for (size_t i = 0; i < g_GValInfo.size(); ++i) g_GValInfo[i].m_strName = Format("変数%04u", static_cast<unsigned>(i));

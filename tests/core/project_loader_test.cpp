@@ -396,6 +396,14 @@ TEST_F(SampleProject, DefaultDataIsWhatTheEditorWrites)
     RemoveProjectContext();
     g_CommonPalette = cCommonPalette();
 
+    // The editor opens the default stage at its first start.
+    ASSERT_TRUE(WriteStartSettings());
+    cEditConfig settings;
+    ASSERT_EQ(settings.LoadFile("e_data\\EditConfig.dat"), 1u);
+    cEditConfig expected;
+    expected.m_strLastStage = "data\\stg4\\Default.stg4_950";
+    EXPECT_TRUE(settings == expected);
+
     EXPECT_EQ(stage.m_strName, "サンプルステージ");
     EXPECT_EQ(stage.m_dwWidth, 40u);
     EXPECT_EQ(stage.m_dwHeight, 15u);

@@ -9,6 +9,7 @@
 #include "app/safe_file.h"
 #include "data/common_palette.h"
 #include "data/database.h"
+#include "data/edit_config.h"
 #include "data/gval_info.h"
 #include "data/palette_set.h"
 #include "data/prj_option.h"
@@ -150,6 +151,15 @@ bool WriteSampleMedia()
     return true;
 }
 
+bool WriteStartSettings()
+{
+    cEditConfig settings;
+    settings.m_strLastStage = DefaultStageFile();
+    const std::string strFolder = g_strPath[kPathEData];
+    return FileSystem().MakeFolder(strFolder.substr(0, strFolder.size() - 1)) &&
+           settings.SaveFile(g_strPath[kPathEditConfig]);
+}
+
 bool MakeSampleProject(const std::string& strFolder, std::string& strError, bool bData)
 {
     cFileSystem& fs = FileSystem();
@@ -170,6 +180,7 @@ bool MakeSampleProject(const std::string& strFolder, std::string& strError, bool
     bool bOk = WriteDefaultData();
     if (!bOk) strError = "the default data could not be written";
     if (bOk && !(bOk = WriteSampleMedia())) strError = "the bitmaps and sounds could not be written";
+    if (bOk && !(bOk = WriteStartSettings())) strError = "the editor settings could not be written";
     if (bOk && bData && !(bOk = CopyTreeByFiles(fs, kDataFolder, kDefaultFolder)))
         strError = "the data folder could not be made";
     fs.SetCurrentFolder(strPrevious);

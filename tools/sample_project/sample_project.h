@@ -11,6 +11,9 @@
 bool WriteDefaultData();
 // Writes every bitmap and sound of the sample project into the current folder.
 bool WriteSampleMedia();
+// Writes the editor settings of the sample project: the default stage is the
+// stage the editor opens at its first start.
+bool WriteStartSettings();
 // Lays out the project in the folder, which must not exist yet or be empty;
 // the current folder is kept. With bData the data folder is made from the
 // default folder as well, as the editor's first start makes it when the user

@@ -151,20 +151,20 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
         ASSERT_EQ(lines.size(), std::size(kReport)) << Report();
         for (size_t i = 0; i < lines.size(); ++i) EXPECT_TRUE(std::regex_match(lines[i], std::regex(kReport[i]))) << lines[i];
         EXPECT_TRUE(FileSystem().Exists("project\\e_data\\SheetSize.dat")) << "the measured rate is kept";
-        EXPECT_FALSE(FileSystem().Exists(kSettings)) << "written at the end";
+        ASSERT_TRUE(FileSystem().RemoveFile(kSettings));
         ASSERT_TRUE(FileSystem().RemoveFile(kVariables));
         EXPECT_EQ(Quit(editor), 0);
-        EXPECT_EQ(LastStageOf(kSettings), "") << "no stage was open";
+        EXPECT_EQ(LastStageOf(kSettings), kDefaultStage) << "the sample's stage was opened and stays the last one";
         EXPECT_TRUE(FileSystem().Exists(kVariables)) << "the variable info is saved at the end";
         EXPECT_FALSE(FileSystem().IsFolder("project\\data_backup")) << "no backup while the rate is measured";
     }
 
-    // The next start: no question, the stored sheet rate; the last stage is
-    // opened and stays the last stage; the timed backup follows the
-    // schedule of the project options: not due yet.
+    // The next start: no question, the stored sheet rate; a last stage that
+    // is gone leaves a new stage without a path; the timed backup follows
+    // the schedule of the project options: not due yet.
     cEditConfig settings;
     ASSERT_EQ(settings.LoadFile(kSettings), 1u);
-    settings.m_strLastStage = kDefaultStage;
+    settings.m_strLastStage = "data\\stg4\\Gone.stg4_950";
     ASSERT_EQ(settings.SaveFile(kSettings), 1u);
     SetBackupSchedule(24, GetTickCount() / 60000);
     const std::vector<u8> options = ReadFileBytes(kOptions);
@@ -177,7 +177,7 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
         EXPECT_EQ(Quit(editor), 0);
         EXPECT_FALSE(FileSystem().IsFolder("project\\data_backup"));
         EXPECT_EQ(ReadFileBytes(kOptions), options);
-        EXPECT_EQ(LastStageOf(kSettings), kDefaultStage);
+        EXPECT_EQ(LastStageOf(kSettings), "");
     }
 
     // Due at every start with an interval of 0 hours.
@@ -256,12 +256,12 @@ TEST_F(EditorStartup, ProjectLoadFailureShowsItsMessageAndWritesOnlyTheSettings)
         } else {
             ASSERT_TRUE(FileSystem().RemoveFile(strFile));
         }
-        if (c.eSettings != kNone) {
-            ASSERT_TRUE(FileSystem().MakeFolder("project\\e_data"));
-            cEditConfig settings;
-            settings.m_strLastStage = kDefaultStage;
-            ASSERT_EQ(settings.SaveFile(kSettings), 1u);
-            if (c.eSettings == kNewer) SetVersion(kSettings, 951);
+        // The sample's settings name its default stage as the last one.
+        ASSERT_EQ(LastStageOf(kSettings), kDefaultStage);
+        if (c.eSettings == kNone) {
+            ASSERT_TRUE(FileSystem().RemoveFile(kSettings));
+        } else if (c.eSettings == kNewer) {
+            SetVersion(kSettings, 951);
         }
         const tFolderSnapshot before = SnapshotFolder("project");
 
