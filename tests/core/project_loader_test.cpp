@@ -26,23 +26,12 @@ protected:
         cCoreTest::SetUp();
         ASSERT_TRUE(WriteDefaultData());
         ASSERT_TRUE(CopyTreeByFiles(FileSystem(), "data", "default"));
-        ResetGlobals();
+        ResetProjectData();
     }
     void TearDown() override
     {
-        RemoveProjectContext();
-        ResetGlobals();
+        ResetProjectData();
         cCoreTest::TearDown();
-    }
-    static void ResetGlobals()
-    {
-        g_GValInfo = cGValInfo(kGValCount);
-        g_Database = cDatabase();
-        g_System = cSystem();
-        g_CommonPalette = cCommonPalette();
-        g_WorldMap = cWorldMap();
-        g_PrjOption = cPrjOption();
-        g_Stage = cStage();
     }
     static void SetVersion(const std::string& strPath, u32 v)
     {
@@ -393,8 +382,7 @@ TEST_F(SampleProject, DefaultDataIsWhatTheEditorWrites)
     ASSERT_EQ(stage.LoadFile(strStage), 1u);
     ASSERT_EQ(stage.SaveFile("again.stg4_950"), 1u);
     EXPECT_EQ(ReadFileBytes("again.stg4_950"), ReadFileBytes(strStage));
-    RemoveProjectContext();
-    g_CommonPalette = cCommonPalette();
+    ResetProjectData();
 
     // The editor opens the default stage at its first start.
     ASSERT_TRUE(WriteStartSettings());

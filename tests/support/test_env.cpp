@@ -9,6 +9,7 @@
 #include "app/path.h"
 #include "app/str_util.h"
 #include "data/ed_data.h"
+#include "data/project_data.h"
 
 cFakeHost& FakeHost()
 {
@@ -102,6 +103,19 @@ tFolderSnapshot SnapshotFolder(const std::string& strFolder)
     tFolderSnapshot snapshot;
     AddToSnapshot(strFolder, "", snapshot);
     return snapshot;
+}
+
+void ResetProjectData()
+{
+    RemoveProjectContext();
+    g_EditConfig = cEditConfig();
+    g_GValInfo = cGValInfo(kGValCount);
+    g_Database = cDatabase();
+    g_System = cSystem();
+    g_CommonPalette = cCommonPalette();
+    g_WorldMap = cWorldMap();
+    g_PrjOption = cPrjOption();
+    g_Stage = cStage();
 }
 
 std::string FixturePath(const std::string& strName)

@@ -28,6 +28,10 @@ std::string ReadFileText(const std::string& strPath);
 typedef std::map<std::string, std::vector<u8>> tFolderSnapshot;
 tFolderSnapshot SnapshotFolder(const std::string& strFolder);
 
+// The project's global data objects back at their defaults, and no project
+// context installed (after a test that loaded a project).
+void ResetProjectData();
+
 // A shipped fixture file, as a path the program can open.
 std::string FixturePath(const std::string& strName);
 

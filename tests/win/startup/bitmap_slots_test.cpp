@@ -107,14 +107,7 @@ TEST_F(BitmapSlots, ProjectLoadTakesTheStageBackgroundForSlotZero)
     ASSERT_TRUE(CopyFileA("bmp\\Block.bmp", "bmp\\back\\Sky.bmp", TRUE));
     g_Stage.m_vBackground[0].m_strImage = "bmp\\back\\Sky.bmp";
     const bool bLoaded = LoadProject();
-    RemoveProjectContext();
-    g_Stage = cStage();
-    g_GValInfo = cGValInfo(kGValCount);
-    g_Database = cDatabase();
-    g_System = cSystem();
-    g_CommonPalette = cCommonPalette();
-    g_PrjOption = cPrjOption();
-    g_WorldMap = cWorldMap();
+    ResetProjectData();
     ASSERT_TRUE(bLoaded) << (Messages().empty() ? "" : Messages()[0]);
     EXPECT_EQ(g_aBitmapSlot[kSlotBack].strPath, "bmp\\back\\Sky.bmp");
     EXPECT_EQ(g_aBitmap[kSlotBack].GetWidth(), 256);
