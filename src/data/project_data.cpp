@@ -2,6 +2,7 @@
 
 #include "app/global_order.h"
 #include "data/palette_set.h"
+#include "data/project_names.h"
 #include "flow/flow_refs.h"
 
 // In the order of app/global_order.h; the window services between them are
@@ -26,6 +27,7 @@ void InstallProjectContext()
     SetProjectOptions(&g_PrjOption);
     SetFlowRefs(&g_Database);
     g_System.SetDatabase(&g_Database);
+    InstallProjectNames(g_Database, g_CommonPalette, g_Stage, g_GValInfo);
 }
 
 void RemoveProjectContext()
@@ -33,4 +35,5 @@ void RemoveProjectContext()
     RemovePalettes();
     SetProjectOptions(nullptr);
     SetFlowRefs(nullptr);
+    RemoveProjectNames();
 }

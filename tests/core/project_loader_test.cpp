@@ -12,6 +12,7 @@
 #include "data/settings_load.h"
 #include "data/stage_recovery.h"
 #include "flow/flow_refs.h"
+#include "flow/summary_refs.h"
 #include "sample_project.h"
 #include "support/test_env.h"
 
@@ -78,6 +79,11 @@ TEST_F(ProjectLoader, LoadsInTheProjectsContext)
     g_Stage.m_Palette.m_vChara.resize(7);
     EXPECT_EQ(PaletteRefs().Count(ePaletteList::CommonItem), 5u);
     EXPECT_EQ(PaletteRefs().Count(ePaletteList::StageChara), 7u);
+    // Command summaries name what the loaded project holds.
+    g_Stage.m_Palette.m_vChara[6].m_strName = "スライム";
+    g_GValInfo[4] = cStageRecord("所持金");
+    EXPECT_STREQ(SummaryRefs().EntryName(ePaletteList::StageChara, 6), "スライム");
+    EXPECT_STREQ(SummaryRefs().VarName(eVarScope::Common, 4), "所持金");
 }
 
 TEST_F(ProjectLoader, VariableInfoAlwaysHoldsAThousandNames)
