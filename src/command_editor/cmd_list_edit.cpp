@@ -1,0 +1,46 @@
+#include "command_editor/cmd_list_edit.h"
+
+#include "app/host.h"
+#include "app/str_util.h"
+#include "command_editor/cmd_palette.h"
+#include "flow/cmd_kinds.h"
+
+int EditCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& host, cCtrl* lpAnchor)
+{
+    if (nRow >= commands.size()) return 0;
+    cCmdEditCtx ctx;
+    ctx.m_pCmd = &commands[nRow];
+    ctx.m_bNew = 0;
+    ctx.m_lpAnchor = lpAnchor;
+    ctx.m_lpHost = &host;
+    const int nResult = RunCommandPalette(nSet, ctx, 1);
+    host.RedrawLists();
+    return nResult;
+}
+
+int InsertCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& host, cCtrl* lpAnchor, u32 bCentre,
+                        size_t nMax)
+{
+    if (commands.size() >= nMax) {
+        Host().Beep();
+        return 0;
+    }
+    if (nRow > commands.size()) nRow = commands.size();
+    commands.insert(commands.begin() + static_cast<std::ptrdiff_t>(nRow), cCommand());
+    cCmdEditCtx ctx;
+    ctx.m_pCmd = &commands[nRow];
+    ctx.m_bNew = 1;
+    ctx.m_lpAnchor = lpAnchor;
+    ctx.m_lpHost = &host;
+    const int nResult = RunCommandPalette(nSet, ctx, bCentre);
+    if (!nResult) commands.erase(commands.begin() + static_cast<std::ptrdiff_t>(nRow));
+    host.RedrawLists();
+    return nResult;
+}
+
+void CommandRowText(std::string& out, int nRow, const cCommand& cmd)
+{
+    std::string strNumber;
+    IntToStrZeroPad(strNumber, nRow, 3);
+    out = strNumber + " " + GetCmdKind(cmd.m_nSet, cmd.m_nKind).m_lpName;
+}
