@@ -1,0 +1,278 @@
+#include "support/win32/dlg_script.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "support/win32/win_test.h"
+
+namespace {
+
+cDlgScript* g_lpScript = nullptr;
+
+struct cFind {
+    const std::string* lpTitle;
+    HWND hFound;
+};
+
+std::string TextOf(HWND hWnd)
+{
+    char buf[1024] = "";
+    if (hWnd) GetWindowTextA(hWnd, buf, sizeof buf);
+    return buf;
+}
+
+BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam)
+{
+    cFind* lpFind = reinterpret_cast<cFind*>(lParam);
+    if (IsWindowVisible(hWnd) && TextOf(hWnd) == *lpFind->lpTitle) {
+        lpFind->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindThreadWindow(const std::string& strTitle)
+{
+    cFind find{&strTitle, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindVisible, reinterpret_cast<LPARAM>(&find));
+    return find.hFound;
+}
+
+void Notify(HWND hDlg, int nId, WORD wCode)
+{
+    SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, wCode), reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nId)));
+}
+
+bool WriteBmp(const std::string& strPath, int nWidth, int nHeight, const std::vector<unsigned char>& pixels)
+{
+    FILE* fp = fopen(strPath.c_str(), "wb");
+    if (!fp) return false;
+    const unsigned nRow = static_cast<unsigned>(nWidth) * 4;
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = file.bfOffBits + nRow * static_cast<unsigned>(nHeight);
+    info.biSize = sizeof info;
+    info.biWidth = nWidth;
+    info.biHeight = -nHeight;
+    info.biPlanes = 1;
+    info.biBitCount = 32;
+    fwrite(&file, sizeof file, 1, fp);
+    fwrite(&info, sizeof info, 1, fp);
+    fwrite(pixels.data(), 1, pixels.size(), fp);
+    return fclose(fp) == 0;
+}
+
+}  // namespace
+
+std::string cDlgView::Title() const { return TextOf(m_hWnd); }
+
+std::string cDlgView::ClassOf(int nId) const
+{
+    char buf[64] = "";
+    if (HWND hItem = Item(nId)) GetClassNameA(hItem, buf, sizeof buf);
+    return buf;
+}
+
+bool cDlgView::Enabled(int nId) const { return Item(nId) && IsWindowEnabled(Item(nId)); }
+bool cDlgView::Visible(int nId) const { return Item(nId) && (GetWindowLongA(Item(nId), GWL_STYLE) & WS_VISIBLE); }
+std::string cDlgView::Text(int nId) const { return TextOf(Item(nId)); }
+
+void cDlgView::Type(int nId, const std::string& strKeys) const
+{
+    HWND hEdit = Item(nId);
+    SetFocus(hEdit);
+    SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    SendMessageA(hEdit, WM_CHAR, VK_BACK, 1);
+    for (char c : strKeys) SendMessageA(hEdit, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void cDlgView::Paste(int nId, const std::string& strText) const
+{
+    SendDlgItemMessageA(m_hWnd, nId, EM_SETSEL, 0, -1);
+    SendDlgItemMessageA(m_hWnd, nId, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(strText.c_str()));
+}
+
+std::vector<std::string> cDlgView::Rows(int nId) const
+{
+    std::vector<std::string> rows;
+    const int nCount = static_cast<int>(SendDlgItemMessageA(m_hWnd, nId, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < nCount; ++i) {
+        const int nLen = static_cast<int>(SendDlgItemMessageA(m_hWnd, nId, CB_GETLBTEXTLEN, i, 0));
+        std::string str(static_cast<size_t>(nLen > 0 ? nLen : 0) + 1, '\0');
+        SendDlgItemMessageA(m_hWnd, nId, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(&str[0]));
+        str.resize(strlen(str.c_str()));
+        rows.push_back(str);
+    }
+    return rows;
+}
+
+int cDlgView::Sel(int nId) const { return static_cast<int>(SendDlgItemMessageA(m_hWnd, nId, CB_GETCURSEL, 0, 0)); }
+
+std::string cDlgView::SelText(int nId) const
+{
+    const int nSel = Sel(nId);
+    const std::vector<std::string> rows = Rows(nId);
+    return nSel >= 0 && static_cast<size_t>(nSel) < rows.size() ? rows[static_cast<size_t>(nSel)] : std::string();
+}
+
+void cDlgView::Choose(int nId, int nRow) const
+{
+    SendDlgItemMessageA(m_hWnd, nId, CB_SETCURSEL, static_cast<WPARAM>(nRow), 0);
+    Notify(m_hWnd, nId, CBN_SELCHANGE);
+}
+
+bool cDlgView::ChooseText(int nId, const std::string& strRow) const
+{
+    const std::vector<std::string> rows = Rows(nId);
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i] == strRow) {
+            Choose(nId, static_cast<int>(i));
+            return true;
+        }
+    return false;
+}
+
+int cDlgView::Checked(int nId) const { return static_cast<int>(SendDlgItemMessageA(m_hWnd, nId, BM_GETCHECK, 0, 0)); }
+void cDlgView::Click(int nId) const { SendDlgItemMessageA(m_hWnd, nId, BM_CLICK, 0, 0); }
+int cDlgView::SliderPos(int nId) const { return static_cast<int>(SendDlgItemMessageA(m_hWnd, nId, TBM_GETPOS, 0, 0)); }
+
+void cDlgView::SetSlider(int nId, int nPos) const
+{
+    HWND hBar = Item(nId);
+    SendMessageA(hBar, TBM_SETPOS, TRUE, nPos);
+    const UINT uMsg = (GetWindowLongA(hBar, GWL_STYLE) & TBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
+    SendMessageA(m_hWnd, uMsg, MAKEWPARAM(TB_THUMBTRACK, nPos), reinterpret_cast<LPARAM>(hBar));
+    SendMessageA(m_hWnd, uMsg, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(hBar));
+}
+
+void cDlgView::Press(int nId) const
+{
+    PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(Item(nId)));
+}
+
+void cDlgView::CloseBox() const { PostMessageA(m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+void cDlgView::Screenshot(const std::string& strName) const
+{
+    char szFolder[MAX_PATH] = "";
+    if (!GetEnvironmentVariableA("TARVENOL_SHOTS", szFolder, sizeof szFolder)) return;
+    SetWindowPos(m_hWnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    GdiFlush();
+    Sleep(100);
+    RECT rc;
+    GetWindowRect(m_hWnd, &rc);
+    const int nWidth = rc.right - rc.left, nHeight = rc.bottom - rc.top;
+    HDC hScreen = GetDC(nullptr);
+    HDC hMem = CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -nHeight;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* lpBits = nullptr;
+    HBITMAP hBmp = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &lpBits, nullptr, 0);
+    HGDIOBJ hOld = SelectObject(hMem, hBmp);
+    BitBlt(hMem, 0, 0, nWidth, nHeight, hScreen, rc.left, rc.top, SRCCOPY);
+    GdiFlush();
+    std::vector<unsigned char> pixels(static_cast<const unsigned char*>(lpBits),
+                                      static_cast<const unsigned char*>(lpBits) + nWidth * nHeight * 4);
+    SelectObject(hMem, hOld);
+    DeleteObject(hBmp);
+    DeleteDC(hMem);
+    ReleaseDC(nullptr, hScreen);
+    WriteBmp(std::string(szFolder) + "\\" + strName + ".bmp", nWidth, nHeight, pixels);
+}
+
+cDlgScript::cDlgScript()
+{
+    g_lpScript = this;
+    m_nTimer = SetTimer(nullptr, 0, 10, OnTimer);
+}
+
+cDlgScript::~cDlgScript()
+{
+    if (m_nTimer) KillTimer(nullptr, m_nTimer);
+    if (g_lpScript == this) g_lpScript = nullptr;
+}
+
+cDlgScript& cDlgScript::On(const std::string& strTitle, tAction action)
+{
+    m_Steps.push_back({strTitle, std::move(action)});
+    return *this;
+}
+
+cDlgScript& cDlgScript::AnswerBox(const std::string& strTitle, int nButton, std::string* lpText)
+{
+    return On(strTitle, [nButton, lpText](cDlgView& box) {
+        if (lpText) *lpText = box.Text(0xFFFF);
+        box.Press(nButton);
+    });
+}
+
+cDlgScript& cDlgScript::InputText(const std::string& strTitle, const std::string& strText, bool bOk)
+{
+    return On(strTitle, [strText, bOk](cDlgView& input) {
+        input.Paste(1003, strText);
+        if (bOk) input.Ok();
+        else input.Cancel();
+    });
+}
+
+cDlgScript& cDlgScript::ChooseFile(const std::string& strTitle, const std::string& strPath)
+{
+    return On(strTitle, [strPath](cDlgView& dlg) {
+        // The name box: the edit of the combo 0x47C, or the edit 0x480.
+        HWND hName = GetDlgItem(dlg.Hwnd(), 0x47C);
+        if (hName) hName = FindWindowExA(hName, nullptr, "Edit", nullptr);
+        if (!hName) hName = GetDlgItem(dlg.Hwnd(), 0x480);
+        SetWindowTextA(hName, strPath.c_str());
+        PostMessageA(dlg.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+}
+
+cDlgScript& cDlgScript::Watch(const std::string& strTitle)
+{
+    m_Watched.emplace_back(strTitle, false);
+    return *this;
+}
+
+bool cDlgScript::Seen(const std::string& strTitle) const
+{
+    for (const auto& w : m_Watched)
+        if (w.first == strTitle) return w.second;
+    return false;
+}
+
+void CALLBACK cDlgScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_lpScript) g_lpScript->Tick();
+}
+
+void cDlgScript::Tick()
+{
+    for (auto& w : m_Watched)
+        if (!w.second && FindThreadWindow(w.first)) w.second = true;
+    if (Done()) return;
+    HWND hWnd = FindThreadWindow(m_Steps[m_nNext].strTitle);
+    if (!hWnd) return;
+    // The step counts as run before its action, which may open the next
+    // step's window in a nested modal loop.
+    const tAction action = m_Steps[m_nNext].action;
+    ++m_nNext;
+    cDlgView view(hWnd);
+    action(view);
+}
+
+bool RunScript(cDlgScript& script, DWORD nMs)
+{
+    Pump(nMs, [&] { return script.Done(); });
+    if (!script.Done()) return false;
+    // Let the last step's presses close their windows.
+    Pump(50);
+    return true;
+}
