@@ -22,10 +22,12 @@ std::string TextOf(HWND hWnd)
     return buf;
 }
 
+// A window the user can act on: shown, and not disabled by a modal dialog of
+// its own.
 BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam)
 {
     cFind* lpFind = reinterpret_cast<cFind*>(lParam);
-    if (IsWindowVisible(hWnd) && TextOf(hWnd) == *lpFind->lpTitle) {
+    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd) && TextOf(hWnd) == *lpFind->lpTitle) {
         lpFind->hFound = hWnd;
         return FALSE;
     }
@@ -191,7 +193,8 @@ void cDlgView::Screenshot(const std::string& strName) const
 cDlgScript::cDlgScript()
 {
     g_lpScript = this;
-    m_nTimer = SetTimer(nullptr, 0, 10, OnTimer);
+    m_dwLastStep = GetTickCount();
+    m_nTimer = SetTimer(nullptr, 0, 1, OnTimer);
 }
 
 cDlgScript::~cDlgScript()
@@ -226,11 +229,25 @@ cDlgScript& cDlgScript::InputText(const std::string& strTitle, const std::string
 cDlgScript& cDlgScript::ChooseFile(const std::string& strTitle, const std::string& strPath)
 {
     return On(strTitle, [strPath](cDlgView& dlg) {
-        // The name box: the edit of the combo 0x47C, or the edit 0x480.
-        HWND hName = GetDlgItem(dlg.Hwnd(), 0x47C);
-        if (hName) hName = FindWindowExA(hName, nullptr, "Edit", nullptr);
-        if (!hName) hName = GetDlgItem(dlg.Hwnd(), 0x480);
-        SetWindowTextA(hName, strPath.c_str());
+        // The dialog fills its boxes after it shows.
+        Pump(300);
+        // The name box: an edit of ID 0x47C (in the explorer style, inside a
+        // combo) or 0x480, wherever it sits among the dialog's windows.
+        struct cName {
+            HWND hEdit;
+        } name{nullptr};
+        EnumChildWindows(
+            dlg.Hwnd(),
+            [](HWND h, LPARAM lParam) -> BOOL {
+                char szClass[16] = "";
+                GetClassNameA(h, szClass, sizeof szClass);
+                const int nId = GetDlgCtrlID(h);
+                if (lstrcmpiA(szClass, "Edit") != 0 || (nId != 0x47C && nId != 0x480)) return TRUE;
+                reinterpret_cast<cName*>(lParam)->hEdit = h;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&name));
+        SetWindowTextA(name.hEdit, strPath.c_str());
         PostMessageA(dlg.Hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
 }
@@ -253,13 +270,34 @@ void CALLBACK cDlgScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     if (g_lpScript) g_lpScript->Tick();
 }
 
+namespace {
+BOOL CALLBACK CloseStuck(HWND hWnd, LPARAM)
+{
+    if (IsWindowVisible(hWnd) && IsWindowEnabled(hWnd)) {
+        fprintf(stderr, "dialog script: closing \"%s\"\n", TextOf(hWnd).c_str());
+        PostMessageA(hWnd, WM_CLOSE, 0, 0);
+    }
+    return TRUE;
+}
+}  // namespace
+
 void cDlgScript::Tick()
 {
     for (auto& w : m_Watched)
         if (!w.second && FindThreadWindow(w.first)) w.second = true;
     if (Done()) return;
     HWND hWnd = FindThreadWindow(m_Steps[m_nNext].strTitle);
-    if (!hWnd) return;
+    if (!hWnd) {
+        // A step that never comes would leave the test in a modal loop:
+        // close what stands open, so that the test ends and fails.
+        if (GetTickCount() - m_dwLastStep > kPatienceMs) {
+            fprintf(stderr, "dialog script: no window \"%s\"\n", m_Steps[m_nNext].strTitle.c_str());
+            m_dwLastStep = GetTickCount();
+            EnumThreadWindows(GetCurrentThreadId(), CloseStuck, 0);
+        }
+        return;
+    }
+    m_dwLastStep = GetTickCount();
     // The step counts as run before its action, which may open the next
     // step's window in a nested modal loop.
     const tAction action = m_Steps[m_nNext].action;

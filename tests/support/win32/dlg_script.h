@@ -92,8 +92,11 @@ private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
 
+    static constexpr DWORD kPatienceMs = 15000;
+
     std::vector<cStep> m_Steps;
     size_t m_nNext = 0;
+    DWORD m_dwLastStep = 0;
     std::vector<std::pair<std::string, bool>> m_Watched;
     UINT_PTR m_nTimer = 0;
 };

@@ -25,6 +25,7 @@ std::vector<cKindRow> FrameRows()
             EXPECT_EQ(dlg.SelText(1263), "なし（変更しない）");
             EXPECT_EQ(dlg.Rows(1131), (std::vector<std::string>{"なし", "01 ジャンプ", "02 着地"}));
             EXPECT_EQ(dlg.Text(1113), "1");
+            dlg.Screenshot("dialog_263");
         };
         r.change = [](cDlgView& dlg) {
             dlg.Choose(1127, 2);
@@ -54,6 +55,7 @@ std::vector<cKindRow> FrameRows()
         r.read = [](cDlgView& dlg) {
             EXPECT_FALSE(dlg.Enabled(1309));
             EXPECT_TRUE(dlg.Enabled(1305));
+            dlg.Screenshot("dialog_243");
         };
         r.change = [](cDlgView& dlg) {
             dlg.Choose(1178, 2);
@@ -77,6 +79,7 @@ std::vector<cKindRow> FrameRows()
         r.nNewParallel = 1;
         r.read = [](cDlgView& dlg) {
             EXPECT_EQ(dlg.Rows(1131), (std::vector<std::string>{"001 ジャンプ", "002 着地"}));
+            dlg.Screenshot("dialog_228");
         };
         r.change = [](cDlgView& dlg) { dlg.Choose(1131, 1); };
         r.changedParams = {2};
@@ -88,7 +91,10 @@ std::vector<cKindRow> FrameRows()
         r.lpTitle = "BGMの再生";
         r.newParams = {1, 0};
         r.nNewParallel = 1;
-        r.read = [](cDlgView& dlg) { EXPECT_EQ(dlg.SelText(11222), "001 草原"); };
+        r.read = [](cDlgView& dlg) {
+            EXPECT_EQ(dlg.SelText(11222), "001 草原");
+            dlg.Screenshot("dialog_229");
+        };
         r.change = [](cDlgView& dlg) {
             dlg.Choose(11222, 0);
             dlg.Click(1168);
@@ -140,6 +146,7 @@ std::vector<cKindRow> FrameRows()
         r.read = [](cDlgView& dlg) {
             EXPECT_EQ(dlg.Text(1261), "1") << "後続: the following commands";
             EXPECT_EQ(dlg.Text(1183), "2") << "the repeats";
+            dlg.Screenshot("dialog_280");
         };
         r.change = [](cDlgView& dlg) {
             dlg.Type(1261, "500");
