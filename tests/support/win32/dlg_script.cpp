@@ -46,27 +46,6 @@ void Notify(HWND hDlg, int nId, WORD wCode)
     SendMessageA(hDlg, WM_COMMAND, MAKEWPARAM(nId, wCode), reinterpret_cast<LPARAM>(GetDlgItem(hDlg, nId)));
 }
 
-bool WriteBmp(const std::string& strPath, int nWidth, int nHeight, const std::vector<unsigned char>& pixels)
-{
-    FILE* fp = fopen(strPath.c_str(), "wb");
-    if (!fp) return false;
-    const unsigned nRow = static_cast<unsigned>(nWidth) * 4;
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = file.bfOffBits + nRow * static_cast<unsigned>(nHeight);
-    info.biSize = sizeof info;
-    info.biWidth = nWidth;
-    info.biHeight = -nHeight;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    fwrite(&file, sizeof file, 1, fp);
-    fwrite(&info, sizeof info, 1, fp);
-    fwrite(pixels.data(), 1, pixels.size(), fp);
-    return fclose(fp) == 0;
-}
-
 }  // namespace
 
 std::string cDlgView::Title() const { return TextOf(m_hWnd); }
@@ -163,31 +142,38 @@ void cDlgView::Screenshot(const std::string& strName) const
     if (!GetEnvironmentVariableA("TARVENOL_SHOTS", szFolder, sizeof szFolder)) return;
     SetWindowPos(m_hWnd, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    GdiFlush();
-    Sleep(100);
+    // The display shows what the window drew once its messages ran; the
+    // display's own tool takes the picture (a Unix program, started through
+    // Wine).
+    Pump(300);
     RECT rc;
     GetWindowRect(m_hWnd, &rc);
-    const int nWidth = rc.right - rc.left, nHeight = rc.bottom - rc.top;
-    HDC hScreen = GetDC(nullptr);
-    HDC hMem = CreateCompatibleDC(hScreen);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = nWidth;
-    bmi.bmiHeader.biHeight = -nHeight;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* lpBits = nullptr;
-    HBITMAP hBmp = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &lpBits, nullptr, 0);
-    HGDIOBJ hOld = SelectObject(hMem, hBmp);
-    BitBlt(hMem, 0, 0, nWidth, nHeight, hScreen, rc.left, rc.top, SRCCOPY);
-    GdiFlush();
-    std::vector<unsigned char> pixels(static_cast<const unsigned char*>(lpBits),
-                                      static_cast<const unsigned char*>(lpBits) + nWidth * nHeight * 4);
-    SelectObject(hMem, hOld);
-    DeleteObject(hBmp);
-    DeleteDC(hMem);
-    ReleaseDC(nullptr, hScreen);
-    WriteBmp(std::string(szFolder) + "\\" + strName + ".bmp", nWidth, nHeight, pixels);
+    const std::string strFile = std::string(szFolder) + "/" + strName + ".png";
+    std::string strCommand = "/usr/bin/import -window root -crop " + std::to_string(rc.right - rc.left) + "x" +
+                             std::to_string(rc.bottom - rc.top) + "+" + std::to_string(rc.left) + "+" +
+                             std::to_string(rc.top) + " " + strFile;
+    const std::string strHostFile = "Z:" + strFile;
+    DeleteFileA(strHostFile.c_str());
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        fprintf(stderr, "screenshot: %lu\n", GetLastError());
+        return;
+    }
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    // A Unix program's handle tells nothing of its end: wait for its file,
+    // until its size stays.
+    LONGLONG nLast = -1;
+    for (int i = 0; i < 100; ++i) {
+        Sleep(100);
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(strHostFile.c_str(), GetFileExInfoStandard, &data)) continue;
+        const LONGLONG nSize = (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        if (nSize > 0 && nSize == nLast) break;
+        nLast = nSize;
+    }
 }
 
 cDlgScript::cDlgScript()

@@ -13,6 +13,7 @@
 #include "framework/bitmap_slots.h"
 #include "framework/wnd_list.h"
 #include "support/win32/dlg_script.h"
+#include "sample_project.h"
 #include "support/win32/host_page.h"
 
 namespace {
@@ -30,16 +31,14 @@ protected:
     void SetUp() override
     {
         cFrameTest::SetUp();
-        // Sheets of one colour each, so that a screenshot tells them apart.
-        for (int i = 0; i < kSheetCount; ++i) {
-            cSurface& sheet = g_aBitmap[kSlotBlockSheet + i];
-            sheet.Create(kPickerWidth, kPickerHeight, 32, 0);
-            sheet.Fill(RGB(40 * i, 160, 255 - 40 * i));
-        }
+        // The sample project's sheets, composed as the project load does.
+        ASSERT_TRUE(WriteSampleMedia());
+        ASSERT_TRUE(LoadProjectPalettes());
+        ASSERT_TRUE(LoadBitmapSlots("", ""));
     }
     void TearDown() override
     {
-        for (int i = 0; i < kSheetCount; ++i) g_aBitmap[kSlotBlockSheet + i].Release();
+        for (cSurface& s : g_aBitmap) s.Release();
         cFrameTest::TearDown();
     }
 };
@@ -58,7 +57,10 @@ TEST_F(Picker, AClickStoresItsCellAndTheCloseBoxNothing)
             GetClientRect(picker.Hwnd(), &rc);
             EXPECT_EQ(rc.right, kPickerWidth);
             EXPECT_EQ(rc.bottom, kPickerHeight);
-            if (c.wCell == 119) picker.Screenshot("picker_276");
+            if (c.wCell == 119) {
+                SetCursorPos(0, 0);
+                picker.Screenshot("picker_276");
+            }
             ClickAt(picker, c.x, c.y);
         });
         int nResult = -1;
