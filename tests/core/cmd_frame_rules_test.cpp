@@ -7,6 +7,7 @@
 #include "command_editor/rules/cmd_palette_rules.h"
 #include "command_editor/rules/frame_refresh.h"
 #include "data/project_data.h"
+#include "data/project_var_names.h"
 #include "flow/project_vars.h"
 #include "flow/var_names.h"
 #include "support/test_env.h"
@@ -84,18 +85,11 @@ class ItemSources : public cCoreTest {
 protected:
     void TearDown() override
     {
-        SetArrangeLabelSource(nullptr);
         g_Database.SetDefaults();
         SetVarNames(nullptr);
         cCoreTest::TearDown();
     }
 };
-
-std::vector<std::string> TestArrangeLabels(u32 nKind)
-{
-    if (nKind == 2) return {"目標X", "目標X(dot)"};
-    return {};
-}
 
 TEST_F(ItemSources, EachSourceBuildsItsRowsAndComparesByValue)
 {
@@ -106,8 +100,6 @@ TEST_F(ItemSources, EachSourceBuildsItsRowsAndComparesByValue)
     names.List(eVarScope::Common)[1] = "所持金";
     names.List(eVarScope::Stage)[2] = "扉";
     SetVarNames(&names);
-    SetArrangeLabelSource(TestArrangeLabels);
-
     std::vector<std::string> out;
     BuildItems(DbRows(eDbTable::Sound, 1, nullptr, 3), out);
     EXPECT_EQ(out, (std::vector<std::string>{"001 ジャンプ", "002 着地"}));
@@ -123,8 +115,9 @@ TEST_F(ItemSources, EachSourceBuildsItsRowsAndComparesByValue)
     ASSERT_EQ(out.size(), 39u);
     EXPECT_EQ(out[0], "ウエイト");
     EXPECT_EQ(out[38], "ループ");
-    BuildItems(Rows(eRows::ArrangeParams, 2), out);
-    EXPECT_EQ(out, (std::vector<std::string>{"目標X", "目標X(dot)"}));
+    BuildItems(Rows(eRows::ArrangeParams, 6), out);
+    EXPECT_EQ(out, (std::vector<std::string>{"誘導性能の悪さ", "分身値による増加誘導性能の悪さ", "目標Xのズレ(bl)",
+                                             "目標Xのズレ(dot)", "目標Yのズレ(bl)", "目標Yのズレ(dot)"}));
     BuildItems(Rows(eRows::ArrangeParams, 1), out);
     EXPECT_EQ(out, (std::vector<std::string>{"×　非対応"}));
     BuildItems(Names(g_CharaVarNames), out);
@@ -175,7 +168,6 @@ TEST(FrameRefresh, FlowChangeByOperation)
 
 TEST_F(ItemSources, ArrangeFollowsTheTargetKindAndTheVariableKind)
 {
-    SetArrangeLabelSource(TestArrangeLabels);
     CheckTable(ArrangeRefresh,
                {
                    {"a kind without parameters", {{1473, 1}, {1471, 0}}, {{1471, 0}, {1472, 0}, {1174, 0}, {1050, 0}}},
@@ -220,6 +212,29 @@ TEST(PickerRules, CellsRunDownEachColumnAndKindsPickTheirSheet)
     EXPECT_EQ(PickerCellY(15), 0);
     const int kSheets[][2] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, -1}, {5, 0}, {-1, 0}, {255, 0}};
     for (const auto& k : kSheets) EXPECT_EQ(PickerSheetForKind(k[0]), k[1]) << "kind " << k[0];
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProjectVarNames, NamesOfBothScopesBoundedAndRow0Fixed)
+{
+    cGValInfo common(3);
+    common[1].m_strName = "所持金";
+    std::vector<cStageRecord> stage(2);
+    stage[1].m_strName = "扉";
+    cProjectVarNames names(common, stage, "data\\GValInfo.dat");
+    EXPECT_EQ(names.Count(eVarScope::Common), 3u);
+    EXPECT_EQ(names.Count(eVarScope::Stage), 2u);
+    EXPECT_EQ(names.Name(eVarScope::Common, 1), "所持金");
+    EXPECT_EQ(names.Name(eVarScope::Stage, 1), "扉");
+    EXPECT_EQ(names.Name(eVarScope::Stage, 2), "");
+    EXPECT_EQ(names.Name(eVarScope::Common, 70000), "");
+    EXPECT_FALSE(names.SetName(eVarScope::Common, 0, "x"));
+    EXPECT_FALSE(names.SetName(eVarScope::Stage, 2, "x"));
+    EXPECT_TRUE(names.SetName(eVarScope::Common, 2, "鍵"));
+    EXPECT_EQ(common[2].m_strName, "鍵");
 }
 
 }  // namespace

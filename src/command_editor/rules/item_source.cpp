@@ -4,15 +4,13 @@
 
 #include "app/str_util.h"
 #include "data/project_data.h"
+#include "flow/arrange_params.h"
 #include "flow/cmd_kinds.h"
 #include "flow/project_vars.h"
 
 const char* const kNoArrangeParams = "×　非対応";
 
 namespace {
-
-std::vector<std::string> NoArrangeLabels(u32) { return {}; }
-fnArrangeLabels g_pfnArrangeLabels = NoArrangeLabels;
 
 bool SameText(const char* a, const char* b)
 {
@@ -57,9 +55,12 @@ void FormatNumberedRow(std::string& out, s32 nNumber, int nWidth, const std::str
     out += strName;
 }
 
-std::vector<std::string> ArrangeParamLabels(u32 nKind) { return g_pfnArrangeLabels(nKind); }
-
-void SetArrangeLabelSource(fnArrangeLabels pfnSource) { g_pfnArrangeLabels = pfnSource ? pfnSource : NoArrangeLabels; }
+std::vector<std::string> ArrangeParamLabels(u32 nKind)
+{
+    std::vector<std::string> labels;
+    for (const cArrangeParam& param : GetArrangeParams(nKind)) labels.push_back(param.m_strLabel);
+    return labels;
+}
 
 void BuildItems(const cItemSource& s, std::vector<std::string>& out)
 {

@@ -81,11 +81,8 @@ extern const char* const kNoArrangeParams;
 void BuildItems(const cItemSource& source, std::vector<std::string>& out);
 
 // The labels of the adjustable parameters of a flow-command kind (empty for a
-// kind without them). The lists belong to the flow model; until they are
-// installed every kind has none.
-using fnArrangeLabels = std::vector<std::string> (*)(u32 nKind);
+// kind without them).
 std::vector<std::string> ArrangeParamLabels(u32 nKind);
-void SetArrangeLabelSource(fnArrangeLabels pfnSource);
 
 // The items of a combo box from a database table: item j is row
 // (nFirstRow + j). A table shorter than its first row gives no items.

@@ -34,7 +34,7 @@ BOOL CALLBACK FindVisible(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-HWND FindThreadWindow(const std::string& strTitle)
+HWND FindActionableWindow(const std::string& strTitle)
 {
     cFind find{&strTitle, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindVisible, reinterpret_cast<LPARAM>(&find));
@@ -270,9 +270,9 @@ BOOL CALLBACK CloseStuck(HWND hWnd, LPARAM)
 void cDlgScript::Tick()
 {
     for (auto& w : m_Watched)
-        if (!w.second && FindThreadWindow(w.first)) w.second = true;
+        if (!w.second && FindActionableWindow(w.first)) w.second = true;
     if (Done()) return;
-    HWND hWnd = FindThreadWindow(m_Steps[m_nNext].strTitle);
+    HWND hWnd = FindActionableWindow(m_Steps[m_nNext].strTitle);
     if (!hWnd) {
         // A step that never comes would leave the test in a modal loop:
         // close what stands open, so that the test ends and fails.

@@ -4,8 +4,10 @@
 // nested flow page.
 #include <sstream>
 
+#include "app/fatal.h"
 #include "app/file_system.h"
 #include "app/win32/sound.h"
+#include "data/project_var_names.h"
 #include "frame_fixture.h"
 #include "support/win32/host_page.h"
 #include "support/win32/kind_rows.h"
@@ -229,6 +231,50 @@ TEST_F(Behaviours, RenamesSaveTheCommonNamesAtOnceAndReportAFailedSave)
     EXPECT_EQ(FakeHost().m_Messages[0].strText, "data\\GValInfo.dat の保存に失敗しました！");
 }
 
+TEST_F(Behaviours, TheCommonRenameWritesTheVariableInfoAsItsWriterDoesTheStageRenameNothing)
+{
+    ASSERT_TRUE(FileSystem().MakeFolder("data"));
+    cGValInfo common(kGValCount);
+    common[5].m_strName = "鍵";
+    std::vector<cStageRecord> stage(kGValCount);
+    cProjectVarNames names(common, stage, "data\\GValInfo.dat");
+    SetVarNames(&names);
+    PageWith(0, 37, {});
+    cDlgScript script;
+    script.On("コードの実行", [](cDlgView& dlg) {
+        dlg.Choose(1049, 1);
+        dlg.Press(1051);
+    });
+    script.InputText("変数名の入力", "扉");
+    script.On("コードの実行", [](cDlgView& dlg) {
+        EXPECT_FALSE(FileSystem().Exists("data\\GValInfo.dat")) << "a stage name goes with the stage";
+        dlg.Choose(1045, 4);
+        dlg.Press(1378);
+    });
+    script.InputText("変数名の入力", "宝箱");
+    script.On("コードの実行", [](cDlgView& dlg) { dlg.Cancel(); });
+    Edit(script);
+    EXPECT_EQ(stage[2].m_strName, "扉");
+    cGValInfo expected(kGValCount);
+    expected[5].m_strName = "宝箱";
+    ASSERT_TRUE(SaveGValInfo(expected, "expected.dat"));
+    EXPECT_EQ(Hex(ReadFileBytes("data\\GValInfo.dat")), Hex(ReadFileBytes("expected.dat")));
+
+    // A save refused under the fatal-error flag is told.
+    SetFatalError();
+    cDlgScript refused;
+    refused.On("コードの実行", [](cDlgView& dlg) {
+        dlg.Choose(1045, 0);
+        dlg.Press(1378);
+    });
+    refused.InputText("変数名の入力", "体力");
+    refused.On("コードの実行", [](cDlgView& dlg) { dlg.Cancel(); });
+    Edit(refused);
+    ClearFatalErrorForTests();
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"data\\GValInfo.dat の保存に失敗しました！"}));
+    SetVarNames(&m_Counting);
+}
+
 TEST_F(Behaviours, ArrangeListsFollowTheTargetKindAndTheVariableKind)
 {
     PageWith(0, 38, {2, 1, 0, 0, 1});
@@ -238,7 +284,8 @@ TEST_F(Behaviours, ArrangeListsFollowTheTargetKindAndTheVariableKind)
         EXPECT_EQ(dlg.Rows(1470), (std::vector<std::string>{"×　非対応"}));
         for (int nId : {1471, 1472, 1174, 1050}) EXPECT_FALSE(dlg.Enabled(nId)) << nId;
         dlg.Choose(1473, 4);  // 突撃移動
-        EXPECT_EQ(dlg.Rows(1470), (std::vector<std::string>{"目標のズレX(bl)"}));
+        EXPECT_EQ(dlg.Rows(1470).size(), 6u);
+        EXPECT_EQ(dlg.Rows(1470)[0], "目標のズレX(bl)");
         for (int nId : {1471, 1472, 1174, 1050}) EXPECT_TRUE(dlg.Enabled(nId)) << nId;
         dlg.Choose(1471, 1);
         EXPECT_EQ(dlg.SelText(1472), "001 扉");

@@ -1,16 +1,8 @@
 #include "frame_fixture.h"
 
-#include "command_editor/rules/item_source.h"
 #include "data/project_data.h"
 #include "framework/dlg_base.h"
 #include "sample_project.h"
-
-std::vector<std::string> TestArrangeLabels(u32 nKind)
-{
-    if (nKind == 2) return {"目標X", "目標X(dot)", "目標Y"};
-    if (nKind == 5) return {"目標のズレX(bl)"};
-    return {};
-}
 
 void cFrameTest::SetUp()
 {
@@ -34,12 +26,10 @@ void cFrameTest::SetUp()
     m_Names.List(eVarScope::Common)[5] = "鍵";
     m_Names.List(eVarScope::Stage)[1] = "扉";
     m_lpPreviousNames = SetVarNames(&m_Names);
-    SetArrangeLabelSource(TestArrangeLabels);
 }
 
 void cFrameTest::TearDown()
 {
-    SetArrangeLabelSource(nullptr);
     SetVarNames(m_lpPreviousNames);
     g_Database.SetDefaults();
     EXPECT_EQ(cDlgBase::LiveCount(), 0) << "a dialog object was left behind";

@@ -1,7 +1,7 @@
 #pragma once
 // The fixture of the command editing frame's tests: a database with a few
-// sounds, BGMs and animes, variable names in memory, adjustable parameters
-// for two kinds; all put back afterwards.
+// sounds, BGMs and animes, the sample project's sound files and variable
+// names in memory; all put back afterwards.
 #include "flow/project_vars.h"
 #include "support/win32/win_test.h"
 
@@ -13,6 +13,3 @@ protected:
     cMemoryVarNames m_Names;
     cVarNames* m_lpPreviousNames = nullptr;
 };
-
-// The labels the arrange dialog's tests give kinds 2 and 5.
-std::vector<std::string> TestArrangeLabels(u32 nKind);

@@ -124,7 +124,8 @@ std::vector<cKindRow> FrameRows()
         r.nNewParallel = 1;
         r.read = [](cDlgView& dlg) {
             EXPECT_EQ(dlg.SelText(1473), "直線移動");
-            EXPECT_EQ(dlg.Rows(1470), (std::vector<std::string>{"目標X", "目標X(dot)", "目標Y"}));
+            EXPECT_EQ(dlg.Rows(1470), (std::vector<std::string>{"目標X", "目標X(dot)", "目標Y", "目標Y(dot)", "角度",
+                                                                 "分身値による増加角度"}));
             EXPECT_EQ(dlg.SelText(1472), "001 所持金");
         };
         r.change = [](cDlgView& dlg) {
