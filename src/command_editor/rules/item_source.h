@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/types.h"
+#include "flow/flow_refs.h"
 #include "flow/name_table.h"
 
 enum class eRows : u8 {
@@ -18,18 +19,8 @@ enum class eRows : u8 {
     ArrangeParams,  // the adjustable parameters of a flow-command kind
 };
 
-enum class eDbTable : u8 {
-    AnimeSet,
-    Anime,
-    CharaExcBmp,
-    SwordType,
-    Effect,
-    CharaEffect,
-    ScrEffect,
-    Picture,
-    Sound,
-    Bgm,
-};
+// The database tables are named as the flow records name them.
+using eDbTable = eFlowRefTable;
 
 struct cItemSource {
     eRows m_eRows = eRows::None;
