@@ -101,6 +101,8 @@ void cBoundDlg::Apply(const cRefreshOut& out)
     for (const cCtrlDecision& d : out.Decisions()) {
         cBinding* lpBinding = FindBindingQuiet(d.wId);
         HWND hCtrl = lpBinding ? lpBinding->Ctrl().GetHwnd() : (m_hWnd ? GetDlgItem(m_hWnd, d.wId) : nullptr);
+        // The base first: new rows then keep the shown value within it.
+        if (lpBinding && d.bBase) lpBinding->SetBase(d.nBase);
         if (lpBinding && d.bItems) ApplyItems(*lpBinding, d.items);
         if (lpBinding && d.bRange) lpBinding->SetRange(d.nMin, d.nMax);
         if (d.nEnable >= 0) {

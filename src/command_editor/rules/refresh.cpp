@@ -87,6 +87,14 @@ cRefreshOut& cRefreshOut::Items(u16 wId, const cItemSource& items)
     return *this;
 }
 
+cRefreshOut& cRefreshOut::Base(u16 wId, s32 nBase)
+{
+    cCtrlDecision& d = At(wId);
+    d.bBase = true;
+    d.nBase = nBase;
+    return *this;
+}
+
 cRefreshOut& cRefreshOut::Range(u16 wId, s32 nMin, s32 nMax)
 {
     cCtrlDecision& d = At(wId);

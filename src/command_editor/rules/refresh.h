@@ -43,6 +43,8 @@ struct cCtrlDecision {
     s8 nCheck = -1;   // -1 unchanged, else the state
     bool bLabel = false;
     std::string strLabel;
+    bool bBase = false;  // a combo's base (the value of its first row)
+    s32 nBase = 0;
     bool bItems = false;
     cItemSource items;
     bool bRange = false;
@@ -58,6 +60,9 @@ public:
     cRefreshOut& Check(u16 wId, int nState);
     cRefreshOut& Label(u16 wId, const std::string& strText);
     cRefreshOut& Items(u16 wId, const cItemSource& items);
+    // A combo's rows start at this value from now on; the field is written
+    // only by OK.
+    cRefreshOut& Base(u16 wId, s32 nBase);
     cRefreshOut& Range(u16 wId, s32 nMin, s32 nMax);
 
     const std::vector<cCtrlDecision>& Decisions() const { return m_Decisions; }

@@ -1,6 +1,5 @@
-// The graphic picker, and the behaviours this frame's own dialogs don't use,
-// on a dialog of the tests' own: the picker button, the preview, "一時停止"
-// and the file browse.
+// The graphic picker: a click gives its cell, the close box nothing, and
+// many runs leave nothing behind.
 #include "app/fatal.h"
 #include "app/picker_rules.h"
 #include "command_editor/behaviours.h"
@@ -107,93 +106,6 @@ TEST_F(Picker, TwoHundredNestedRunsLeaveNothingBehind)
     EXPECT_EQ(g_WndList.WndCount(), nListed);
     EXPECT_EQ(cDlgBase::LiveCount(), nObjects);
     EXPECT_FALSE(IsFatalError());
-}
-
-// The test dialog: a graphic kind and number, a pause check and a path over a
-// command's fields.
-void FillRed(cBoundDlg&, cCtrlPicture& picture)
-{
-    picture.GetBack().Fill(RGB(255, 0, 0));
-    picture.Present();
-}
-
-constexpr cBindRow kPartsRows[] = {
-    Combo(1254, CmdField<&cCommand::m_bMuteOffScreen>(), Names(g_GraphicKindNames)),
-    Edit(1036, CmdField<&cCommand::m_wSound>(), 1, 119),
-    Button(1446),
-    Picture(1060),
-    Check(1166, LocalField(0)),
-    Text(1003, CmdField<&cCommand::m_Text>(), 260, 0),
-    Button(1055),
-};
-const cPickerButton kPickerButton(1446, 1036, cPickerButton::kSheetByKind, 1254);
-const cPreview kPreview(1060, FillRed);
-const cParallelFromPause kPause(1166);
-const cFileBrowse kBrowse(1055, 1003, "data", "ファイルを開く", "すべて\0*.*\0\0");
-const cBehaviour* const kPartsBehaviours[] = {&kPickerButton, &kPreview, &kPause, &kBrowse};
-
-class cPartsDlg : public cBoundDlg {
-public:
-    explicit cPartsDlg(cCommand& cmd) : cBoundDlg(Desc(), nullptr, nullptr, 1, &g_WndList), m_Cmd(cmd)
-    {
-        cBindTargets targets;
-        targets.Set(eFieldHome::Command, &cmd);
-        targets.m_lpLocals = &Local(0);
-        Bind(targets);
-    }
-    cCommand* EditedCommand() override { return &m_Cmd; }
-
-private:
-    static cBoundDesc Desc()
-    {
-        cBoundDesc desc;
-        desc.m_wDlgId = 9300;
-        desc.m_lpRows = kPartsRows;
-        desc.m_nRows = sizeof kPartsRows / sizeof kPartsRows[0];
-        desc.m_lpBehaviours = kPartsBehaviours;
-        desc.m_nBehaviours = sizeof kPartsBehaviours / sizeof kPartsBehaviours[0];
-        return desc;
-    }
-    cCommand& m_Cmd;
-};
-
-TEST_F(Picker, BehavioursOfOtherDialogsOnATestDialog)
-{
-    ASSERT_TRUE(FileSystem().MakeFolder("data"));
-    ASSERT_TRUE(WriteFileBytes("data\\next.stg4_950", {1}));
-    cCommand cmd;
-    cmd.m_bMuteOffScreen = 1;  // キャラ
-    cmd.m_wSound = 5;
-    cDlgScript script;
-    script.On("部品のテスト", [](cDlgView& dlg) {
-        HDC hDC = GetDC(dlg.Item(1060));
-        EXPECT_EQ(GetPixel(hDC, 5, 5), RGB(255, 0, 0)) << "the preview painted";
-        ReleaseDC(dlg.Item(1060), hDC);
-        dlg.Press(1446);
-    });
-    script.On(kPicker, [](cDlgView& picker) { ClickAt(picker, 0, 0); });
-    script.On("部品のテスト", [](cDlgView& dlg) {
-        EXPECT_EQ(dlg.Text(1036), "1") << "cell 0 lands on the edit's lowest value";
-        dlg.Choose(1254, 4);  // 専用bmp
-        dlg.Press(1446);
-    });
-    script.On("部品のテスト", [](cDlgView& dlg) {
-        EXPECT_EQ(dlg.Text(1036), "1") << "no picker for 専用bmp";
-        dlg.Click(1166);
-        dlg.Press(1055);
-    });
-    script.ChooseFile("ファイルを開く", m_strFolder + "\\data\\next.stg4_950");
-    script.On("部品のテスト", [](cDlgView& dlg) {
-        EXPECT_EQ(dlg.Text(1003), ".\\data\\next.stg4_950") << "relative, its leading \".\\\" kept";
-        dlg.Ok();
-    });
-    cPartsDlg dlg(cmd);
-    EXPECT_EQ(dlg.DoModal(0), 1);
-    EXPECT_TRUE(script.Done());
-    EXPECT_EQ(cmd.m_wSound, 1);
-    EXPECT_EQ(cmd.m_bMuteOffScreen, 4);
-    EXPECT_EQ(cmd.m_bParallel, 0) << "paused, so not parallel";
-    EXPECT_EQ(cmd.m_Text, ".\\data\\next.stg4_950");
 }
 
 }  // namespace
