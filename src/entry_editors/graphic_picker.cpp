@@ -32,9 +32,8 @@ void cGraphicPickerDlg::OnDraw()
         const cSurface& sheet = g_aBitmap[kSlotBlockSheet + m_nSheet];
         if (sheet.GetDC()) back.Blt(0, 0, sheet.GetWidth(), sheet.GetHeight(), sheet, 0, 0, 0);
     }
-    const cMouseBlock& mouse = GetMouse();
-    if (mouse.nX >= 0 && mouse.nY >= 0 && mouse.nX < kPickerWidth && mouse.nY < kPickerHeight)
-        m_nCell = PickerCellAt(mouse.nX, mouse.nY);
+    m_nCell = CellUnderMouse();
+    m_nDrawnCell = m_nCell;
     if (back.SetPen(PS_SOLID, 2, RGB(255, 255, 255))) {
         back.DrawRect(PickerCellX(m_nCell), PickerCellY(m_nCell), kPickerCell, kPickerCell);
         back.ReleasePen();
@@ -42,10 +41,20 @@ void cGraphicPickerDlg::OnDraw()
     m_Picture.Present();
 }
 
+s32 cGraphicPickerDlg::CellUnderMouse() const
+{
+    const cMouseBlock& mouse = GetMouse();
+    if (mouse.nX >= 0 && mouse.nY >= 0 && mouse.nX < kPickerWidth && mouse.nY < kPickerHeight)
+        return PickerCellAt(mouse.nX, mouse.nY);
+    return m_nCell;
+}
+
 LRESULT cGraphicPickerDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT lResult = DefaultProc(hWnd, uMsg, wParam, lParam);
-    OnDraw();
+    // The outline follows the mouse on every message; the sheet is drawn
+    // again only when the cell under it changed (a paint draws it anyway).
+    if (uMsg != WM_PAINT && CellUnderMouse() != m_nDrawnCell) OnDraw();
     switch (uMsg) {
     case WM_LBUTTONDOWN: {
         if (m_bClosing) return 1;

@@ -20,9 +20,12 @@ public:
     s32 CurrentCell() const { return m_nCell; }
 
 private:
+    s32 CellUnderMouse() const;
+
     u16* m_lpTarget;
     s32 m_nSheet;
     s32 m_nCell = 0;
+    s32 m_nDrawnCell = -1;
     u32 m_bClosing = 0;
 };
 

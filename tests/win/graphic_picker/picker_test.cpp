@@ -2,18 +2,13 @@
 // many runs leave nothing behind.
 #include "app/fatal.h"
 #include "app/picker_rules.h"
-#include "command_editor/behaviours.h"
-#include "command_editor/bound_dlg.h"
-#include "controls/ctrl_picture.h"
 #include "entry_editors/graphic_picker.h"
-#include "flow/ed_flow.h"
-#include "data/entry_names.h"
-#include "frame_fixture.h"
 #include "framework/bitmap_slots.h"
 #include "framework/wnd_list.h"
-#include "support/win32/dlg_script.h"
 #include "sample_project.h"
+#include "support/win32/dlg_script.h"
 #include "support/win32/host_page.h"
+#include "support/win32/win_test.h"
 
 namespace {
 
@@ -25,11 +20,11 @@ void ClickAt(cDlgView& picker, int x, int y)
     PostMessageA(picker.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
 }
 
-class Picker : public cFrameTest {
+class Picker : public cWinTest {
 protected:
     void SetUp() override
     {
-        cFrameTest::SetUp();
+        cWinTest::SetUp();
         // The sample project's sheets, composed as the project load does.
         ASSERT_TRUE(WriteSampleMedia());
         ASSERT_TRUE(LoadProjectPalettes());
@@ -38,7 +33,8 @@ protected:
     void TearDown() override
     {
         for (cSurface& s : g_aBitmap) s.Release();
-        cFrameTest::TearDown();
+        EXPECT_EQ(cDlgBase::LiveCount(), 0);
+        cWinTest::TearDown();
     }
 };
 
