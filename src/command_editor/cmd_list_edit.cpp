@@ -27,13 +27,19 @@ int InsertCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& h
     }
     if (nRow > commands.size()) nRow = commands.size();
     commands.insert(commands.begin() + static_cast<std::ptrdiff_t>(nRow), cCommand());
+    return EditInsertedCommand(commands, nRow, nSet, host, lpAnchor, bCentre);
+}
+
+int EditInsertedCommand(cCommands& commands, size_t nAt, u32 nSet, cEditHost& host, cCtrl* lpAnchor, u32 bCentre)
+{
+    if (nAt >= commands.size()) return 0;
     cCmdEditCtx ctx;
-    ctx.m_pCmd = &commands[nRow];
+    ctx.m_pCmd = &commands[nAt];
     ctx.m_bNew = 1;
     ctx.m_lpAnchor = lpAnchor;
     ctx.m_lpHost = &host;
     const int nResult = RunCommandPalette(nSet, ctx, bCentre);
-    if (!nResult) commands.erase(commands.begin() + static_cast<std::ptrdiff_t>(nRow));
+    if (!nResult) commands.erase(commands.begin() + static_cast<std::ptrdiff_t>(nAt));
     host.RedrawLists();
     return nResult;
 }
@@ -44,3 +50,5 @@ void CommandRowText(std::string& out, int nRow, const cCommand& cmd)
     IntToStrZeroPad(strNumber, nRow, 3);
     out = strNumber + " " + GetCmdKind(cmd.m_nSet, cmd.m_nKind).m_lpName;
 }
+
+void CommandKindText(std::string& out, const cCommand& cmd) { out = GetCmdKind(cmd.m_nSet, cmd.m_nKind).m_lpName; }

@@ -21,10 +21,26 @@ std::vector<std::string> ListRows(HWND hList)
 }  // namespace
 
 cTestHostPage::cTestHostPage(u32 nSet, u32 nEntryEditMode)
-    : cDlgBase(IDD_TEST_HOST_PAGE, nullptr, kModeWindow, &g_WndList), m_nSet(nSet), m_nEntryEditMode(nEntryEditMode)
+    : cDlgBase(IDD_TEST_HOST_PAGE, nullptr, kModeWindow, &g_WndList),
+      m_nSet(nSet),
+      m_nEntryEditMode(nEntryEditMode),
+      m_Lists(1),
+      m_CondLists(1)
 {
-    m_List.SetId(IDC_HOST_COMMANDS);
-    m_CondList.SetId(IDC_HOST_CONDITIONS);
+    // Both lists edit the page's vectors themselves, numbered, with the row
+    // after the last where an insert appends.
+    m_Lists[0].Set(
+        IDC_HOST_COMMANDS, nullptr, &m_Commands, nullptr, 0,
+        [](std::string& out, int, const cCommand* lpCmd) {
+            if (lpCmd) CommandKindText(out, *lpCmd);
+        },
+        1, 0, static_cast<s32>(kMaxCommands), 0, 1, 0);
+    m_CondLists[0].Set(
+        IDC_HOST_CONDITIONS, nullptr, &m_Conds, nullptr, 0,
+        [](std::string& out, int nRow, const cCondItem* lpCond) {
+            if (lpCond) ConditionRowText(out, nRow, *lpCond);
+        },
+        1, 0, 99, 0, 1, 0);
 }
 
 cTestHostPage::~cTestHostPage()
@@ -41,8 +57,8 @@ HWND cTestHostPage::Open()
 void cTestHostPage::OnInitDialog(WPARAM wParam, LPARAM lParam)
 {
     cDlgBase::OnInitDialog(wParam, lParam);
-    m_List.AttachDesc(this);
-    m_CondList.AttachDesc(this);
+    CreateCtrls(m_Lists);
+    CreateCtrls(m_CondLists);
     RedrawLists();
     m_bInitialized = 1;
 }
@@ -50,32 +66,18 @@ void cTestHostPage::OnInitDialog(WPARAM wParam, LPARAM lParam)
 void cTestHostPage::RedrawLists()
 {
     ++m_nRedraws;
-    if (!m_List.GetHwnd()) return;
-    HWND hList = m_List.GetHwnd();
-    const LRESULT nSel = SendMessageA(hList, LB_GETCURSEL, 0, 0);
-    SendMessageA(hList, LB_RESETCONTENT, 0, 0);
-    std::string strRow;
-    for (size_t i = 0; i < m_Commands.size(); ++i) {
-        CommandRowText(strRow, static_cast<int>(i), m_Commands[i]);
-        SendMessageA(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strRow.c_str()));
-    }
-    SendMessageA(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(""));
-    SendMessageA(hList, LB_SETCURSEL, nSel < 0 ? 0 : static_cast<WPARAM>(nSel), 0);
-    HWND hConds = m_CondList.GetHwnd();
-    SendMessageA(hConds, LB_RESETCONTENT, 0, 0);
-    for (size_t i = 0; i < m_Conds.size(); ++i) {
-        ConditionRowText(strRow, static_cast<int>(i), m_Conds[i]);
-        SendMessageA(hConds, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strRow.c_str()));
-    }
+    if (!m_Lists[0].GetHwnd()) return;
+    m_Lists[0].FillRows();
+    m_CondLists[0].FillRows();
 }
 
 size_t cTestHostPage::SelectedRow() const
 {
-    const LRESULT nSel = SendMessageA(m_List.GetHwnd(), LB_GETCURSEL, 0, 0);
-    return nSel < 0 ? m_Commands.size() : static_cast<size_t>(nSel);
+    const int nRow = const_cast<cCtrlDesc<cCtrlList<cCommand>>&>(m_Lists[0]).GetCurSel();
+    return nRow < 0 ? m_Commands.size() : static_cast<size_t>(nRow);
 }
 
-void cTestHostPage::Select(int nRow) { SendMessageA(m_List.GetHwnd(), LB_SETCURSEL, static_cast<WPARAM>(nRow), 0); }
+void cTestHostPage::Select(int nRow) { m_Lists[0].SetCurSel(nRow, 0); }
 
 void cTestHostPage::PressInsert() { PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HOST_INSERT, BN_CLICKED), 0); }
 void cTestHostPage::PressEdit() { PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HOST_EDIT, BN_CLICKED), 0); }
@@ -84,7 +86,7 @@ void cTestHostPage::DoubleClick(int nRow)
 {
     Select(nRow);
     PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_HOST_COMMANDS, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(m_List.GetHwnd()));
+                 reinterpret_cast<LPARAM>(m_Lists[0].GetHwnd()));
 }
 
 void cTestHostPage::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -92,24 +94,27 @@ void cTestHostPage::OnCommand(WPARAM wParam, LPARAM lParam)
     cDlgBase::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case IDC_HOST_INSERT: {
+        // The list inserts a default command before the current row (at its
+        // maximum it only beeps), then the palette edits it.
         const size_t nRow = SelectedRow();
-        m_nLastResult = InsertCommandInList(m_Commands, nRow, m_nSet, *this, &m_List, m_nSet == 0 ? 0 : 1);
+        m_nLastResult = 0;
+        if (!m_Lists[0].InsertNew()) break;
+        m_nLastResult = EditInsertedCommand(m_Commands, nRow, m_nSet, *this, CommandList(), m_nSet == 0 ? 0 : 1);
         if (m_nLastResult) Select(static_cast<int>(nRow) + 1);
         break;
     }
     case IDC_HOST_EDIT:
-        m_nLastResult = EditCommandInList(m_Commands, SelectedRow(), m_nSet, *this, &m_List);
+        m_nLastResult = EditCommandInList(m_Commands, SelectedRow(), m_nSet, *this, CommandList());
         break;
     case IDC_HOST_COMMANDS:
         if (HIWORD(wParam) == LBN_DBLCLK)
-            m_nLastResult = EditCommandInList(m_Commands, SelectedRow(), m_nSet, *this, &m_List);
+            m_nLastResult = EditCommandInList(m_Commands, SelectedRow(), m_nSet, *this, CommandList());
+        else m_Lists[0].OnListCommand(wParam);
         break;
-    case IDC_HOST_DELETE: {
-        const size_t nRow = SelectedRow();
-        if (nRow < m_Commands.size()) m_Commands.erase(m_Commands.begin() + static_cast<std::ptrdiff_t>(nRow));
+    case IDC_HOST_DELETE:
+        m_Lists[0].Delete(static_cast<int>(SelectedRow()), 1);
         RedrawLists();
         break;
-    }
     default:
         break;
     }
@@ -120,5 +125,5 @@ LRESULT cTestHostPage::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     return DefaultProc(hWnd, uMsg, wParam, lParam);
 }
 
-std::vector<std::string> cTestHostPage::CommandRows() const { return ListRows(m_List.GetHwnd()); }
-std::vector<std::string> cTestHostPage::ConditionRows() const { return ListRows(m_CondList.GetHwnd()); }
+std::vector<std::string> cTestHostPage::CommandRows() const { return ListRows(m_Lists[0].GetHwnd()); }
+std::vector<std::string> cTestHostPage::ConditionRows() const { return ListRows(m_CondLists[0].GetHwnd()); }

@@ -1,12 +1,14 @@
 #pragma once
 // A list page of the tests' own that stands in for the flow page, the item
-// effect page and the pages with condition lists: a command list that
-// inserts and edits through the command palette of its set as those pages
-// do, and a condition list whose rows are the condition row texts.
+// effect page and the pages with condition lists: a command list (a list
+// control over the page's commands) that inserts and edits through the
+// command palette of its set as those pages do, and a condition list (a
+// list control too) whose rows are the condition row texts.
 #include <windows.h>
 
 #include "command_editor/edit_ctx.h"
 #include "controls/ctrl.h"
+#include "controls/ctrl_list.h"
 #include "flow/ed_flow.h"
 #include "framework/dlg_base.h"
 #include "support/win32/host_page_ids.h"
@@ -36,7 +38,7 @@ public:
     void PressEdit();
     void DoubleClick(int nRow);
     // The list control the dialogs are placed on.
-    cCtrl* CommandList() { return &m_List; }
+    cCtrl* CommandList() { return &m_Lists[0]; }
     int RedrawCount() const { return m_nRedraws; }
     int LastResult() const { return m_nLastResult; }
     std::vector<std::string> CommandRows() const;
@@ -50,8 +52,8 @@ private:
 
     u32 m_nSet;
     u32 m_nEntryEditMode;
-    cCtrlDesc<cCtrlPlain> m_List;
-    cCtrlDesc<cCtrlPlain> m_CondList;
+    std::vector<cCtrlDesc<cCtrlList<cCommand>>> m_Lists;
+    std::vector<cCtrlDesc<cCtrlList<cCondItem>>> m_CondLists;
     int m_nRedraws = 0;
     int m_nLastResult = -1;
 };

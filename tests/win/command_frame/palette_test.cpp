@@ -113,7 +113,23 @@ TEST_F(Palette, TheCloseBoxRemovesTheInsertedCommandAndCancelToo)
     }
     ASSERT_EQ(page.m_Commands.size(), 3u);
     EXPECT_EQ(page.m_Commands[1].m_nKind, 9) << "inserted before the selected row";
-    EXPECT_EQ(page.CommandRows()[1], "001 向き変更");
+    EXPECT_EQ(page.CommandRows()[1], "2 向き変更");
+}
+
+TEST_F(Palette, AFullListBeepsAndOpensNoPalette)
+{
+    cTestHostPage page(0);
+    ASSERT_TRUE(page.Open());
+    page.m_Commands.resize(999);
+    page.RedrawLists();
+    cDlgScript script;
+    script.Watch(kPalette);
+    page.PressInsert();
+    Pump(200, [&] { return page.LastResult() >= 0; });
+    EXPECT_EQ(page.LastResult(), 0);
+    EXPECT_EQ(FakeHost().m_nBeeps, 1);
+    EXPECT_FALSE(script.Seen(kPalette));
+    EXPECT_EQ(page.m_Commands.size(), 999u);
 }
 
 TEST_F(Palette, AKindWithoutADialogBeepsAndChangesNothing)
