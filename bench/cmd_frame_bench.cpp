@@ -12,6 +12,7 @@
 
 #include "command_editor/rules/item_source.h"
 #include "data/db_media.h"
+#include "data/project_names.h"
 #include "flow/cond_row_text.h"
 #include "flow/project_vars.h"
 
@@ -75,6 +76,11 @@ int main()
     Report("names of 1,000 common variables", Best([&] { MakeVarNameList(items, eVarScope::Common); }),
            cMemoryVarNames::kRows - 1);
 
+    cGValInfo common(kGValCount);
+    for (size_t i = 1; i < common.size(); ++i) common[i].m_strName = "変数" + std::to_string(i);
+    cProjectNames project;
+    project.m_lpCommonVars = &common;
+    SetSummaryRefs(&project);
     const std::vector<cCondItem> conds = Conditions();
     std::string strRow;
     size_t nBytes = 0;
@@ -86,5 +92,6 @@ int main()
            }),
            conds.size());
     SetVarNames(nullptr);
+    SetSummaryRefs(nullptr);
     return nBytes ? 0 : 1;
 }

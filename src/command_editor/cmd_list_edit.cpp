@@ -3,7 +3,7 @@
 #include "app/host.h"
 #include "app/str_util.h"
 #include "command_editor/cmd_palette.h"
-#include "flow/cmd_kinds.h"
+#include "flow/cmd_summary.h"
 
 int EditCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& host, cCtrl* lpAnchor)
 {
@@ -44,11 +44,9 @@ int EditInsertedCommand(cCommands& commands, size_t nAt, u32 nSet, cEditHost& ho
     return nResult;
 }
 
-void CommandRowText(std::string& out, int nRow, const cCommand& cmd)
+void CommandRowText(std::string& out, int nRow, const cCommand& cmd, u32 nListSet)
 {
-    std::string strNumber;
-    IntToStrZeroPad(strNumber, nRow, 3);
-    out = strNumber + " " + GetCmdKind(cmd.m_nSet, cmd.m_nKind).m_lpName;
+    IntToStrZeroPad(out, nRow, 3);
+    out += ' ';
+    AppendCommandSummary(out, cmd, nListSet);
 }
-
-void CommandKindText(std::string& out, const cCommand& cmd) { out = GetCmdKind(cmd.m_nSet, cmd.m_nKind).m_lpName; }

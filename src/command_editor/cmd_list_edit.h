@@ -22,8 +22,6 @@ int InsertCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& h
 // nAt; the command is removed again when the run gives 0.
 int EditInsertedCommand(cCommands& commands, size_t nAt, u32 nSet, cEditHost& host, cCtrl* lpAnchor, u32 bCentre);
 
-// The text of a command row until the command summaries come: the kind's
-// name after the row number; the list control numbers its rows itself and
-// takes the name alone.
-void CommandRowText(std::string& out, int nRow, const cCommand& cmd);
-void CommandKindText(std::string& out, const cCommand& cmd);
+// The text of a command row of a list of the set: the row number and the
+// command's summary.
+void CommandRowText(std::string& out, int nRow, const cCommand& cmd, u32 nListSet);

@@ -47,7 +47,7 @@ void cSubFlowPage::RedrawLists()
     const cCommands& commands = m_Work[0].m_Commands;
     std::string strRow;
     for (size_t i = 0; i < commands.size(); ++i) {
-        CommandRowText(strRow, static_cast<int>(i), commands[i]);
+        CommandRowText(strRow, static_cast<int>(i), commands[i], 0);
         SendMessageA(hList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(strRow.c_str()));
     }
     // The row after the last, where an insert appends.

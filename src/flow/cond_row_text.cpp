@@ -2,7 +2,7 @@
 
 #include "app/str_util.h"
 #include "flow/option_names.h"
-#include "flow/project_vars.h"
+#include "flow/summary_refs.h"
 #include "flow/status_tables.h"
 #include "flow/var_names.h"
 
@@ -49,10 +49,10 @@ std::string VarNumber(u32 nNumber)
     return str;
 }
 
-std::string ScopedVarName(u8 nScope, u32 nNumber)
+const char* ScopedVarName(u8 nScope, u32 nNumber)
 {
-    if (nScope > 1) return std::string();
-    return VarNames().Name(nScope == 0 ? eVarScope::Common : eVarScope::Stage, nNumber);
+    if (nScope > 1) return "";
+    return SummaryRefs().VarName(nScope == 0 ? eVarScope::Common : eVarScope::Stage, nNumber);
 }
 
 const char* Compare(const cCondItem& c) { return g_CompareNames.At(c.m_nCompare); }
@@ -77,7 +77,7 @@ void AppendStatus(std::string& out, const cSide& side, bool bLeft)
 
 void AppendVariable(std::string& out, const cSide& side, const char* lpFormat)
 {
-    StrAppendFormat(out, lpFormat, VarNumber(side.wVar).c_str(), ScopedVarName(side.nScope, side.wVar).c_str());
+    StrAppendFormat(out, lpFormat, VarNumber(side.wVar).c_str(), ScopedVarName(side.nScope, side.wVar));
 }
 
 void AppendStatusCond(std::string& out, const cCondItem& c)
@@ -124,7 +124,7 @@ void ConditionRowText(std::string& out, int, const cCondItem& c)
     case kCommonVarCond:
     case kStageVarCond:
         StrAppendFormat(out, " ： 「%s %s」 が %d %s", VarNumber(nVar).c_str(),
-                        ScopedVarName(c.m_nKind == kCommonVarCond ? 0 : 1, nVar).c_str(), Value(c.m_nValue1),
+                        ScopedVarName(c.m_nKind == kCommonVarCond ? 0 : 1, nVar), Value(c.m_nValue1),
                         Compare(c));
         break;
     case kCharaVarCond:

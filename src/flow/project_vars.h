@@ -1,6 +1,8 @@
 #pragma once
 // The names of the project's common variables (data\GValInfo.dat) and of the
-// stage's variables, as flows, conditions and the command dialogs show them.
+// stage's variables as the command dialogs list and rename them (what the
+// summaries and the condition rows show comes through flow/summary_refs.h,
+// over the same lists).
 // Number n is row n; row 0 is not a variable. Lookups are bounded: a number
 // outside the list has an empty name.
 //
@@ -12,8 +14,7 @@
 #include <vector>
 
 #include "app/types.h"
-
-enum class eVarScope : u8 { Common = 0, Stage = 1 };
+#include "flow/summary_refs.h"  // eVarScope
 
 class cVarNames {
 public:

@@ -2,8 +2,8 @@
 // side, and stored values that the name tables don't have.
 #include <gtest/gtest.h>
 
+#include "data/project_names.h"
 #include "flow/cond_row_text.h"
-#include "flow/project_vars.h"
 #include "support/test_env.h"
 
 namespace {
@@ -13,18 +13,21 @@ protected:
     void SetUp() override
     {
         cCoreTest::SetUp();
-        m_Names.List(eVarScope::Common)[7] = "所持金";
-        m_Names.List(eVarScope::Common)[12] = "鍵";
-        m_Names.List(eVarScope::Stage)[3] = "スイッチ";
-        m_lpPrevious = SetVarNames(&m_Names);
+        m_Common[7].m_strName = "所持金";
+        m_Common[12].m_strName = "鍵";
+        m_Stage[3].m_strName = "スイッチ";
+        m_Names.m_lpCommonVars = &m_Common;
+        m_Names.m_lpStageVars = &m_Stage;
+        SetSummaryRefs(&m_Names);
     }
     void TearDown() override
     {
-        SetVarNames(m_lpPrevious);
+        SetSummaryRefs(nullptr);
         cCoreTest::TearDown();
     }
-    cMemoryVarNames m_Names;
-    cVarNames* m_lpPrevious = nullptr;
+    cGValInfo m_Common = cGValInfo(1000);
+    std::vector<cStageRecord> m_Stage = std::vector<cStageRecord>(1000);
+    cProjectNames m_Names;
 };
 
 // A condition of a kind with the fields a case sets.

@@ -1,6 +1,7 @@
 #include "support/win32/host_page.h"
 
 #include "command_editor/cmd_list_edit.h"
+#include "flow/cmd_summary.h"
 #include "flow/cond_row_text.h"
 #include "framework/wnd_list.h"
 
@@ -31,8 +32,8 @@ cTestHostPage::cTestHostPage(u32 nSet, u32 nEntryEditMode)
     // after the last where an insert appends.
     m_Lists[0].Set(
         IDC_HOST_COMMANDS, nullptr, &m_Commands, nullptr, 0,
-        [](std::string& out, int, const cCommand* lpCmd) {
-            if (lpCmd) CommandKindText(out, *lpCmd);
+        [nSet](std::string& out, int, const cCommand* lpCmd) {
+            if (lpCmd) AppendCommandSummary(out, *lpCmd, nSet);
         },
         1, 0, static_cast<s32>(kMaxCommands), 0, 1, 0);
     m_CondLists[0].Set(

@@ -4,6 +4,7 @@
 // palettes and dialogs are placed.
 #include "command_editor/rules/cmd_palette_rules.h"
 #include "flow/cmd_kinds.h"
+#include "flow/cmd_summary.h"
 #include "frame_fixture.h"
 #include "support/win32/host_page.h"
 #include "support/win32/kind_rows.h"
@@ -113,7 +114,8 @@ TEST_F(Palette, TheCloseBoxRemovesTheInsertedCommandAndCancelToo)
     }
     ASSERT_EQ(page.m_Commands.size(), 3u);
     EXPECT_EQ(page.m_Commands[1].m_nKind, 9) << "inserted before the selected row";
-    EXPECT_EQ(page.CommandRows()[1], "2 向き変更");
+    EXPECT_EQ(page.CommandRows()[1], "2 " + CommandSummary(page.m_Commands[1], 0)) << "rows are the summaries";
+    EXPECT_NE(page.CommandRows()[1].find("向き変更"), std::string::npos);
 }
 
 TEST_F(Palette, AFullListBeepsAndOpensNoPalette)
