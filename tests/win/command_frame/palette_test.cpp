@@ -2,6 +2,7 @@
 // palette, the close box, existing commands going straight to their dialog,
 // kinds without a dialog, the buttons each palette shows, and where the
 // palettes and dialogs are placed.
+#include "command_editor/cmd_palette.h"
 #include "command_editor/rules/cmd_palette_rules.h"
 #include "flow/cmd_kinds.h"
 #include "flow/cmd_summary.h"
@@ -116,6 +117,32 @@ TEST_F(Palette, TheCloseBoxRemovesTheInsertedCommandAndCancelToo)
     EXPECT_EQ(page.m_Commands[1].m_nKind, 9) << "inserted before the selected row";
     EXPECT_EQ(page.CommandRows()[1], "2 " + CommandSummary(page.m_Commands[1], 0)) << "rows are the summaries";
     EXPECT_NE(page.CommandRows()[1].find("向き変更"), std::string::npos);
+}
+
+TEST_F(Palette, TheTableHasARowPerButtonWithClearedSlots)
+{
+    cCommand cmd;
+    cCmdEditCtx ctx;
+    ctx.m_pCmd = &cmd;
+    for (u32 nSet : {0u, 1u}) {
+        std::unique_ptr<cCmdPaletteBase> lpPalette;
+        if (nSet == 0) lpPalette.reset(new cCmdPaletteDlg(nullptr, ctx, 1));
+        else lpPalette.reset(new cItemCmdPaletteDlg(nullptr, ctx, 1));
+        const std::vector<cCmdButton>& rows = lpPalette->Buttons();
+        ASSERT_EQ(rows.size(), 46u);
+        EXPECT_EQ(rows[0].m_wButtonId, 0);
+        EXPECT_EQ(rows[0].m_lpSlot, nullptr);
+        const u32 nKinds = nSet == 0 ? 39 : 24;
+        for (u32 k = 1; k < 46; ++k) {
+            EXPECT_EQ(rows[k].m_wButtonId, PaletteButtonId(k));
+            EXPECT_EQ(rows[k].m_bHasCommand, k <= nKinds ? 1u : 0u);
+            EXPECT_EQ(rows[k].m_wDlgId, k <= nKinds ? CmdDialogId(nSet, k) : 0) << k;
+            if (rows[k].m_lpSlot) {
+                EXPECT_EQ(*rows[k].m_lpSlot, nullptr) << "no stale dialog";
+            }
+        }
+        EXPECT_EQ(lpPalette->OpenDialog(), nullptr);
+    }
 }
 
 TEST_F(Palette, AFullListBeepsAndOpensNoPalette)
