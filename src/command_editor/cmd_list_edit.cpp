@@ -5,15 +5,24 @@
 #include "command_editor/cmd_palette.h"
 #include "flow/cmd_summary.h"
 
+namespace {
+
+cCmdEditCtx ContextOf(cCommand& cmd, u32 bNew, cEditHost& host, cCtrl* lpAnchor)
+{
+    cCmdEditCtx ctx;
+    ctx.m_pCmd = &cmd;
+    ctx.m_bNew = bNew;
+    ctx.m_lpAnchor = lpAnchor;
+    ctx.m_lpHost = &host;
+    return ctx;
+}
+
+}  // namespace
+
 int EditCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& host, cCtrl* lpAnchor)
 {
     if (nRow >= commands.size()) return 0;
-    cCmdEditCtx ctx;
-    ctx.m_pCmd = &commands[nRow];
-    ctx.m_bNew = 0;
-    ctx.m_lpAnchor = lpAnchor;
-    ctx.m_lpHost = &host;
-    const int nResult = RunCommandPalette(nSet, ctx, 1);
+    const int nResult = RunCommandPalette(nSet, ContextOf(commands[nRow], 0, host, lpAnchor), 1);
     host.RedrawLists();
     return nResult;
 }
@@ -33,12 +42,7 @@ int InsertCommandInList(cCommands& commands, size_t nRow, u32 nSet, cEditHost& h
 int EditInsertedCommand(cCommands& commands, size_t nAt, u32 nSet, cEditHost& host, cCtrl* lpAnchor, u32 bCentre)
 {
     if (nAt >= commands.size()) return 0;
-    cCmdEditCtx ctx;
-    ctx.m_pCmd = &commands[nAt];
-    ctx.m_bNew = 1;
-    ctx.m_lpAnchor = lpAnchor;
-    ctx.m_lpHost = &host;
-    const int nResult = RunCommandPalette(nSet, ctx, bCentre);
+    const int nResult = RunCommandPalette(nSet, ContextOf(commands[nAt], 1, host, lpAnchor), bCentre);
     if (!nResult) commands.erase(commands.begin() + static_cast<std::ptrdiff_t>(nAt));
     host.RedrawLists();
     return nResult;
