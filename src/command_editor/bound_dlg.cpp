@@ -90,6 +90,7 @@ void cBoundDlg::ApplyItems(cBinding& binding, const cItemSource& items)
     if (binding.m_bHasItems && binding.m_ItemSource == items) return;
     binding.m_ItemSource = items;
     binding.m_bHasItems = true;
+    ++m_nRefills;
     BuildItems(items, binding.m_Items);
     binding.SetItems(&binding.m_Items);
 }

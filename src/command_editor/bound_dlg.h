@@ -72,6 +72,9 @@ public:
     const cBoundDesc& Desc() const { return m_Desc; }
     // The control the dialog is placed on (the caller's list), or null.
     cCtrl* Anchor() const { return m_lpAnchor; }
+    // How many times a combo's rows were built since the dialog opened
+    // (a refresh whose item source didn't change builds none).
+    u32 RefillCount() const { return m_nRefills; }
 
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     void OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -110,4 +113,5 @@ private:
     s32 m_anLocals[kLocals];
     u32 m_bRefreshing = 0;
     u32 m_bClosing = 0;
+    u32 m_nRefills = 0;
 };

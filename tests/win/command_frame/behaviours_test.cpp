@@ -7,6 +7,7 @@
 #include "app/fatal.h"
 #include "app/file_system.h"
 #include "app/win32/sound.h"
+#include "command_editor/bound_dlg.h"
 #include "data/project_var_names.h"
 #include "frame_fixture.h"
 #include "support/win32/host_page.h"
@@ -280,6 +281,13 @@ TEST_F(Behaviours, ArrangeListsFollowTheTargetKindAndTheVariableKind)
     PageWith(0, 38, {2, 1, 0, 0, 1});
     cDlgScript script;
     script.On("アレンジ", [](cDlgView& dlg) {
+        // A refresh that leaves every item source as it was builds no rows.
+        const cBoundDlg* lpDlg = static_cast<const cBoundDlg*>(GetPropA(dlg.Hwnd(), "DLG_CLASS"));
+        ASSERT_TRUE(lpDlg);
+        const u32 nRefills = lpDlg->RefillCount();
+        dlg.Choose(1174, 2);
+        dlg.Choose(1470, 1);
+        EXPECT_EQ(lpDlg->RefillCount(), nRefills);
         dlg.Choose(1473, 0);  // ウエイト has nothing to arrange
         EXPECT_EQ(dlg.Rows(1470), (std::vector<std::string>{"×　非対応"}));
         for (int nId : {1471, 1472, 1174, 1050}) EXPECT_FALSE(dlg.Enabled(nId)) << nId;
@@ -300,7 +308,7 @@ TEST_F(Behaviours, ArrangeListsFollowTheTargetKindAndTheVariableKind)
         dlg.Ok();
     });
     Edit(script);
-    EXPECT_EQ(Params(m_lpPage->m_Commands[0]), (std::vector<s32>{5, 0, 0, 2, 1}));
+    EXPECT_EQ(Params(m_lpPage->m_Commands[0]), (std::vector<s32>{5, 0, 2, 2, 1}));
     EXPECT_EQ(m_Counting.m_nSaves, 0) << "the arrange dialog's renames are not saved at once";
 }
 
