@@ -36,3 +36,8 @@ void cCtrlComboBase::ReportAdjustWithTable() const
 {
     DebugMesBox("Adjust Err 変換テーブルポインタには未対応です");
 }
+
+void cCtrlComboBase::ReportSetMinWithTable() const
+{
+    DebugMesBox("SetMin Err 変換テーブルポインタには未対応です");
+}

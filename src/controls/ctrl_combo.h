@@ -24,6 +24,7 @@ protected:
     void FillList();
     void ReportPosFailure() const;
     void ReportAdjustWithTable() const;
+    void ReportSetMinWithTable() const;
 
     const char* const* m_lpItems = nullptr;
     const std::vector<std::string>* m_lpItemList = nullptr;
@@ -92,6 +93,24 @@ public:
         const int nPos = Map().AdjustPos(GetCurData(), GetCount());
         if (nPos >= 0) SetCurSel(nPos);
     }
+
+    // A new base: the rows are rebuilt from the base up and a shown value
+    // below it is raised to it. The bound field is written only by the
+    // controls-to-data pass, so a dialog that moves a base and is then
+    // cancelled leaves its record as it was. Refused with a conversion table.
+    void SetMin(T min)
+    {
+        if (m_lpTable) {
+            ReportSetMinWithTable();
+            return;
+        }
+        T value = GetCurSel() < 0 ? min : GetCurData();
+        if (value < min) value = min;
+        m_Base = min;
+        FillList();
+        SetCurData(value);
+    }
+    T GetBase() const { return m_Base; }
 
     void DataToCtrl() override
     {

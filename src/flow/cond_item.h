@@ -10,6 +10,8 @@
 class cCondItem : public cEdRecord<cCondItem> {
 public:
     cCondItem() { Clear(); }
+    // Back to a new condition (a list control's "クリア").
+    void Init() { Clear(); }
 
     static const cFieldTable& FieldTable();
     bool Load(cDataReader& file) override;

@@ -6,6 +6,7 @@
 
 u16 g_wDlgHScrollId = 1008;
 u16 g_wDlgVScrollId = 1009;
+int cDlgBase::s_nLive = 0;
 
 namespace {
 
@@ -50,6 +51,7 @@ cDlgBase::cDlgBase(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegis
 
 void cDlgBase::Init(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegistry)
 {
+    ++s_nLive;
     m_dwMode = dwMode;
     m_bInitialized = 0;
     m_dwState = 0;
@@ -62,6 +64,7 @@ void cDlgBase::Init(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegi
 
 cDlgBase::~cDlgBase()
 {
+    --s_nLive;
     // The window must not outlive its object: unbind it first, so that none
     // of its last messages reaches a half-destroyed object.
     if (m_hWnd && IsWindow(m_hWnd)) {

@@ -100,6 +100,9 @@ public:
     cHook& GetHook() { return m_Hook; }
     cScrollCtrl& GetOwnScroll(bool bVertical) { return bVertical ? m_VScroll : m_HScroll; }
 
+    // Dialog objects alive now (every dialog and page of the program).
+    static int LiveCount() { return s_nLive; }
+
     // The dialog procedure of every dialog and page: finds the object and
     // calls its WndProc.
     static INT_PTR CALLBACK DlgProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
@@ -132,4 +135,5 @@ private:
     void HideOrDisableOthers();
 
     s32 m_anAutoScroll[4] = {};  // calls outside the view: left, right, up, down
+    static int s_nLive;
 };
