@@ -3,6 +3,8 @@
 #include "app/global_order.h"
 #include "data/palette_set.h"
 #include "data/project_names.h"
+#include "data/project_paths.h"
+#include "data/project_var_names.h"
 #include "flow/flow_refs.h"
 
 // In the order of app/global_order.h; the window services between them are
@@ -28,6 +30,9 @@ void InstallProjectContext()
     SetFlowRefs(&g_Database);
     g_System.SetDatabase(&g_Database);
     InstallProjectNames(g_Database, g_CommonPalette, g_Stage, g_GValInfo);
+    // The command dialogs list and rename the same names.
+    static cProjectVarNames s_VarNames(g_GValInfo, g_Stage.m_vRecord, g_strPath[kPathGValInfo]);
+    SetVarNames(&s_VarNames);
 }
 
 void RemoveProjectContext()
@@ -36,4 +41,5 @@ void RemoveProjectContext()
     SetProjectOptions(nullptr);
     SetFlowRefs(nullptr);
     RemoveProjectNames();
+    SetVarNames(nullptr);
 }

@@ -12,6 +12,7 @@
 #include "data/settings_load.h"
 #include "data/stage_recovery.h"
 #include "flow/flow_refs.h"
+#include "flow/project_vars.h"
 #include "flow/summary_refs.h"
 #include "sample_project.h"
 #include "support/test_env.h"
@@ -84,6 +85,7 @@ TEST_F(ProjectLoader, LoadsInTheProjectsContext)
     g_GValInfo[4] = cStageRecord("所持金");
     EXPECT_STREQ(SummaryRefs().EntryName(ePaletteList::StageChara, 6), "スライム");
     EXPECT_STREQ(SummaryRefs().VarName(eVarScope::Common, 4), "所持金");
+    EXPECT_EQ(VarNames().Name(eVarScope::Common, 4), "所持金") << "the command dialogs list the same names";
 }
 
 TEST_F(ProjectLoader, VariableInfoAlwaysHoldsAThousandNames)
