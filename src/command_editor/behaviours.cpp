@@ -97,7 +97,8 @@ bool cVarRename::OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const
         out.Items(m_wCombo, lpCombo->m_ItemSource);
         dlg.Apply(out);
     }
-    if (m_bSaveCommon && eScope == eVarScope::Common && !names.SaveCommon())
+    // A save refused after a fatal error has already been told by the file layer.
+    if (m_bSaveCommon && eScope == eVarScope::Common && !names.SaveCommon() && !IsFatalError())
         MesBox("%s の保存に失敗しました！", "data\\GValInfo.dat");
     return true;
 }
