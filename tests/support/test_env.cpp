@@ -16,6 +16,13 @@ cFakeHost& FakeHost()
     return host;
 }
 
+std::string TempName()
+{
+    static std::mt19937 rng{std::random_device{}()};
+    static int s_nCounter = 0;
+    return Format("t_%08x_%d", static_cast<unsigned>(rng()), ++s_nCounter);
+}
+
 void cCoreTest::SetUp()
 {
     FakeHost().Reset();
@@ -28,9 +35,7 @@ void cCoreTest::SetUp()
 
     cFileSystem& fs = FileSystem();
     ASSERT_TRUE(fs.GetCurrentFolder(m_strPrevious));
-    static std::mt19937 rng{std::random_device{}()};
-    static int s_nCounter = 0;
-    std::string strName = Format("t_%08x_%d", static_cast<unsigned>(rng()), ++s_nCounter);
+    const std::string strName = TempName();
     ASSERT_TRUE(fs.MakeFolder(strName));
     ASSERT_TRUE(fs.SetCurrentFolder(strName));
     ASSERT_TRUE(fs.GetCurrentFolder(m_strFolder));

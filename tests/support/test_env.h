@@ -19,6 +19,9 @@ protected:
     std::string m_strPrevious;
 };
 
+// A new name for a temporary folder.
+std::string TempName();
+
 // The whole content of a file, or an empty vector when it can't be read;
 // bOk says which.
 std::vector<u8> ReadFileBytes(const std::string& strPath, bool* lpOk = nullptr);

@@ -1,0 +1,135 @@
+// Crash consistency of the saves: each row is one save, run again with every
+// one of its steps failing and, natively, with the process stopped at every
+// step. A later save joins as one more row.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/file_system.h"
+#include "data/database.h"
+#include "data/project_backup.h"
+#include "data/project_paths.h"
+#include "support/save_crash.h"
+#include "support/test_env.h"
+
+namespace {
+
+std::vector<std::string> TablePaths()
+{
+    return {g_strPath[kPathAnimeSet], g_strPath[kPathAnime],       g_strPath[kPathCharaExcBmp],
+            g_strPath[kPathSwordType], g_strPath[kPathEffect],     g_strPath[kPathCharaEffect],
+            g_strPath[kPathScrEffect], g_strPath[kPathPicture],    g_strPath[kPathSound],
+            g_strPath[kPathBgm]};
+}
+
+void MakeFolders(std::initializer_list<const char*> folders)
+{
+    for (const char* lpFolder : folders) ASSERT_TRUE(FileSystem().MakeFolder(lpFolder));
+}
+
+void PrepareDatabaseFolder() { MakeFolders({"data", "data\\database"}); }
+
+void PrepareDefaultTables()
+{
+    PrepareDatabaseFolder();
+    ASSERT_EQ(cDatabase().Save(false), 1u);
+}
+
+// Every table changed, so that an old and a new file always differ.
+cDatabase EditedDatabase()
+{
+    cDatabase db;
+    db.m_vAnimeSet[0].m_strName = "主人公";
+    db.m_vAnime.emplace_back("ジャンプ");
+    db.m_vCharaExcBmp[1].m_strName = "大きい";
+    db.m_vSwordType[0].m_strName = "剣";
+    db.m_vEffect[1].m_vFrame.resize(5);
+    db.m_vCharaEffect[1].m_dwKind = 2;
+    db.m_vScrEffect[1].m_dwKind = 3;
+    db.m_vPicture[1].m_strPath = "bmp\\picture\\表.bmp";
+    db.m_vSound.resize(40);
+    db.m_vBgm[1].m_dwVolume = 50;
+    return db;
+}
+
+bool ApplyDatabase() { return EditedDatabase().Save(false) == 1; }
+
+// Half of the tables were written by an older version; the upgrade-save
+// rewrites those at today's version.
+void PrepareOldTables()
+{
+    PrepareDatabaseFolder();
+    cDatabase db = EditedDatabase();
+    ASSERT_EQ(db.Save(false), 1u);
+    SetDataVersion(800);
+    EXPECT_EQ(SaveTable(db.m_vAnime, g_strPath[kPathAnime]), 1u);
+    EXPECT_EQ(SaveTable(db.m_vSwordType, g_strPath[kPathSwordType]), 1u);
+    EXPECT_EQ(SaveTable(db.m_vPicture, g_strPath[kPathPicture]), 1u);
+    EXPECT_EQ(SaveTable(db.m_vSound, g_strPath[kPathSound]), 1u);
+    EXPECT_EQ(SaveTable(db.m_vBgm, g_strPath[kPathBgm]), 1u);
+    SetDataVersion(kDataVersion);
+}
+
+bool UpgradeSaveDatabase()
+{
+    cDatabase db;
+    return db.Load() == 1 && db.Save(true) == 1;
+}
+
+// A project whose data and editor settings were backed up before, with
+// content that differs from today's in every folder.
+void PrepareBackups(bool bPrevious)
+{
+    MakeFolders({"data", "data\\database", "data\\stg4", "e_data"});
+    ASSERT_TRUE(WriteFileBytes("data\\System.dat", {0xB6, 3, 0, 0, 1}));
+    ASSERT_TRUE(WriteFileBytes("data\\database\\Anime.dat", {1, 2, 3}));
+    ASSERT_TRUE(WriteFileBytes("data\\stg4\\表.stg4_950", std::vector<u8>(3000, 7)));
+    ASSERT_TRUE(WriteFileBytes("e_data\\EditConfig.dat", {9, 9}));
+    if (!bPrevious) return;
+    MakeFolders({"data_backup", "data_backup\\database", "e_data_backup"});
+    ASSERT_TRUE(WriteFileBytes("data_backup\\System.dat", {0xB6, 3, 0, 0, 0}));
+    ASSERT_TRUE(WriteFileBytes("data_backup\\database\\Anime.dat", {1, 2}));
+    ASSERT_TRUE(WriteFileBytes("data_backup\\gone.dat", {5}));
+    ASSERT_TRUE(WriteFileBytes("e_data_backup\\EditConfig.dat", {8}));
+}
+
+bool TimedBackup()
+{
+    cBackupSchedule schedule;
+    schedule.dwIntervalHours = 24;
+    schedule.dwLastMinutes = 100;
+    return RunTimedBackup(nullptr, schedule, 100 + 24 * 60, [](u32) {}) == eTimedBackup::Done;
+}
+
+const std::vector<std::string> kBackupFolders = {"data_backup", "e_data_backup", "data", "e_data"};
+
+std::vector<cSaveCrashCase> SaveCases()
+{
+    return {
+        {"database Apply", PrepareDefaultTables, ApplyDatabase, TablePaths()},
+        {"first database Apply", PrepareDatabaseFolder, ApplyDatabase, TablePaths()},
+        {"database upgrade-save", PrepareOldTables, UpgradeSaveDatabase, TablePaths()},
+        {"timed backup", [] { PrepareBackups(true); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
+        {"first timed backup", [] { PrepareBackups(false); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
+    };
+}
+
+class SaveCrash : public cCoreTest {};
+
+TEST_F(SaveCrash, EveryFailingStepLeavesOldOrNewContent)
+{
+    for (const cSaveCrashCase& c : SaveCases()) {
+        u32 nSteps = RunSaveCrashCase(c, cCrashFs::eMode::Fail);
+        EXPECT_GT(nSteps, 0u) << c.lpName;
+    }
+}
+
+#ifndef _WIN32
+TEST_F(SaveCrash, AProcessStoppedAtAnyStepLeavesOldOrNewContent)
+{
+    for (const cSaveCrashCase& c : SaveCases()) RunSaveCrashCase(c, cCrashFs::eMode::Stop);
+}
+#endif
+
+}  // namespace
