@@ -4,10 +4,13 @@
 #   tools/fuzz.sh list                     the targets
 #   tools/fuzz.sh run TARGET SECONDS [libFuzzer options]
 #                                          one target for a bounded time
+#   tools/fuzz.sh coverage TARGET          edges of the project's sources that
+#                                          the kept corpus reaches, file by file
 #   tools/fuzz.sh long [SECONDS] [TARGET...]
 #                                          long runs (default 600 s each, every
 #                                          target), at most 3 at a time
 #
+# The test suite runs each target for a few seconds: ctest in build/fuzz.
 # A run starts from the target's seeds (written anew by the program) and its
 # kept corpus build/fuzz/corpus/TARGET, which it grows. A crash, a sanitizer
 # report, a leak, a hang of 10 s or 2 GB of memory fails the run; the input
@@ -16,8 +19,8 @@
 #   build/fuzz/tests/fuzz/tarvenol_fuzz TARGET FILE
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-fuzz="$root/build/fuzz/tests/fuzz/tarvenol_fuzz"
-out="$root/build/fuzz"
+out=${TARVENOL_FUZZ_BUILD:-$root/build/fuzz}
+fuzz="$out/tests/fuzz/tarvenol_fuzz"
 
 run_one() {
   local target=$1 seconds=$2
@@ -49,6 +52,19 @@ case "${1:-}" in
     target=$2 seconds=$3
     shift 3
     run_one "$target" "$seconds" "$@" ;;
+  coverage)
+    [ $# -eq 2 ] || { echo "usage: fuzz.sh coverage TARGET" >&2; exit 2; }
+    "$fuzz" "$2" "$out/corpus/$2" -runs=0 -print_coverage=1 2>&1 |
+      awk -v src="$root/src/" '/^(UN)?COVERED_FUNC:/ {
+          file = $NF; sub(/:[0-9]+$/, "", file)
+          if (index(file, src) != 1) next
+          file = substr(file, length(src) + 1)
+          split($5, e, "/"); hit[file] += e[1]; all[file] += e[2]
+        }
+        END {
+          for (f in hit) if (hit[f] > 0) { printf "  %-32s %5d / %5d edges\n", f, hit[f], all[f]; h += hit[f]; a += all[f] }
+          printf "  %-32s %5d / %5d edges (%.0f%%)\n", "in the files it reaches", h, a, a ? 100 * h / a : 0
+        }' | sort ;;
   long)
     seconds=${2:-600}
     shift $(( $# >= 2 ? 2 : 1 ))

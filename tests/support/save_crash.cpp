@@ -56,12 +56,18 @@ public:
         cFileSystem& fs = FileSystem();
         fs.GetCurrentFolder(m_strOrigin);
         m_strHome = m_strOrigin;
-#ifndef _WIN32
-        // Thousands of saves: in memory where the system has a folder there,
-        // so that their flushes to the disk cost nothing.
-        if (fs.IsFolder("\\dev\\shm")) m_strHome = "\\dev\\shm\\" + TempName();
-        m_bOwnHome = fs.MakeFolder(m_strHome);
+        // Thousands of saves: in memory where the system has a folder there
+        // (Wine shows the Linux root as Z:), so that their flushes to the
+        // disk cost nothing.
+#ifdef _WIN32
+        const std::string strMemory = "Z:\\dev\\shm";
+#else
+        const std::string strMemory = "\\dev\\shm";
 #endif
+        if (fs.IsFolder(strMemory)) {
+            m_strHome = strMemory + "\\" + TempName();
+            m_bOwnHome = fs.MakeFolder(m_strHome);
+        }
         m_strTemplate = m_strHome + "\\prepared";
         EXPECT_TRUE(fs.MakeFolder(m_strTemplate));
         fs.SetCurrentFolder(m_strTemplate);
