@@ -48,7 +48,7 @@ cDatabase EditedDatabase()
     db.m_vCharaEffect[1].m_dwKind = 2;
     db.m_vScrEffect[1].m_dwKind = 3;
     db.m_vPicture[1].m_strPath = "bmp\\picture\\表.bmp";
-    db.m_vSound.resize(40);
+    db.m_vSound.resize(3);
     db.m_vBgm[1].m_dwVolume = 50;
     return db;
 }
@@ -102,6 +102,20 @@ bool TimedBackup()
     return RunTimedBackup(nullptr, schedule, 100 + 24 * 60, [](u32) {}) == eTimedBackup::Done;
 }
 
+// First start: the data folder is made from the default copy.
+void PrepareDefaultFolder()
+{
+    MakeFolders({"default", "default\\database"});
+    ASSERT_TRUE(WriteFileBytes("default\\System.dat", {0xB6, 3, 0, 0}));
+    ASSERT_TRUE(WriteFileBytes("default\\database\\Anime.dat", std::vector<u8>(5000, 1)));
+}
+
+bool MakeDefaultData()
+{
+    FakeHost().m_nDefaultAnswer = kIdYes;
+    return CreateDefaultData(nullptr);
+}
+
 const std::vector<std::string> kBackupFolders = {"data_backup", "e_data_backup", "data", "e_data"};
 
 std::vector<cSaveCrashCase> SaveCases()
@@ -112,6 +126,7 @@ std::vector<cSaveCrashCase> SaveCases()
         {"database upgrade-save", PrepareOldTables, UpgradeSaveDatabase, TablePaths()},
         {"timed backup", [] { PrepareBackups(true); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
         {"first timed backup", [] { PrepareBackups(false); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
+        {"default data", PrepareDefaultFolder, MakeDefaultData, {"data", "default"}},
     };
 }
 

@@ -5,6 +5,7 @@
 #include "data/database.h"
 #include "data/project_paths.h"
 #include "fuzz_target.h"
+#include "support/db_bytes.h"
 
 namespace {
 
@@ -24,12 +25,66 @@ void RunTable(const u8* lpData, size_t nSize)
     RunFileKind(kTableKind<P>, lpData, nSize);
 }
 
-// The default table, and three records whose members all carry values, at
-// every version the record's fields tell apart.
-// (Nested are the record classes of the lists inside a record.)
-template <auto P, class... Nested>
+// Two records of a table laid out by hand as a file of data version v
+// stores them, as the tests build them.
+using tFixture = void (*)(cBytes& b, u32 v);
+
+namespace fixture {
+using namespace dbbytes;
+void AnimeSets(cBytes& b, u32 v)
+{
+    AnimeSet(b, v, "", 4, 8, 0, {"立ち", "立ち移動", "飛行", "飛行移動"});
+    AnimeSet(b, v, "敵", 2, 3, 4, {"a", "b", "c", "d", "e"});
+}
+void Animes(cBytes& b, u32 v)
+{
+    Anime(b, v, "なし");
+    Anime(b, v, "x", 119, 4, 19, {{299, 9999, 1}, {0, 1, 0}});
+}
+void CharaExcBmps(cBytes& b, u32 v)
+{
+    CharaExcBmp(b, v, "", "", 0, 0, 0);
+    CharaExcBmp(b, v, "大", "bmp\\chara_sp\\表.bmp", 1, 1, 3);
+}
+void SwordTypes(cBytes& b, u32 v)
+{
+    SwordType(b, v, "", "", "", 0, {kDefaultSwordPos});
+    SwordType(b, v, "剣", "l.bmp", "r.bmp", 1, {kDefaultSwordPos, {1, 2, 0, 1, 3, 4, 5, 6, 7, 8}});
+}
+void Effects(cBytes& b, u32 v)
+{
+    Effect(b, v, "", "", 0, 32, 32, 0);
+    Effect(b, v, "爆発", "bmp\\effect\\a.bmp", 1, 64, 48, 2, {{0, 1}, {3, 20}});
+}
+void KindEffects(cBytes& b, u32)
+{
+    KindEffect(b, "", 0, {0, 0, 0, 0, 0});
+    KindEffect(b, "揺れ", 5, {1, -2, 3, 4, 100});
+}
+void FileEntries(cBytes& b, u32 v)
+{
+    FileEntry(b, v, "", "", 0);
+    FileEntry(b, v, "効果", "wave\\a.wav", 1);
+}
+void Bgms(cBytes& b, u32 v)
+{
+    Bgm(b, v, "", "", 0, 100);
+    Bgm(b, v, "曲", "bgm\\a.ogg", 1, 50);
+}
+}  // namespace fixture
+
+// The versions where the record layouts of the tables change.
+const u32 kFixtureVersions[] = {54, 55, 118, 119, 120, 127, 128, 137, 138, 150, 151,
+                                152, 153, 171, 172, 510, 511, 813, 814, 827, 828, kDataVersion};
+
+// The default table, three records whose members all carry values, at
+// every version the record's fields tell apart, and the fixture at every
+// version where a layout changes. (Nested are the record classes of the
+// lists inside a record.)
+template <auto P, tFixture F, class... Nested>
 void TableSeeds(tSeeds& seeds)
 {
+    for (u32 v : kFixtureVersions) seeds.push_back(dbbytes::TableFile(v, 2, [v](cBytes& b) { F(b, v); }));
     using tRecord = typename tTable<P>::value_type;
     tTable<P> table = cDatabase().*P;
     AddVersionedSeeds(seeds, kTableKind<P>, table, {&tRecord::FieldTable(), &Nested::FieldTable()...});
@@ -40,10 +95,10 @@ void TableSeeds(tSeeds& seeds)
     AddVersionedSeeds(seeds, kTableKind<P>, table, {&tRecord::FieldTable(), &Nested::FieldTable()...});
 }
 
-template <auto P, class... Nested>
+template <auto P, tFixture F, class... Nested>
 cFuzzTarget TableTarget(const char* lpName)
 {
-    return {lpName, RunTable<P>, TableSeeds<P, Nested...>};
+    return {lpName, RunTable<P>, TableSeeds<P, F, Nested...>};
 }
 
 // The ten files, cut apart at this mark; a missing part is a missing file.
@@ -106,16 +161,16 @@ void DatabaseSeeds(tSeeds& seeds)
 }
 
 const cFuzzRows s_Rows{
-    TableTarget<&cDatabase::m_vAnimeSet, cEdAnime, cEdAnimePattern>("db_anime_set"),
-    TableTarget<&cDatabase::m_vAnime, cEdAnimePattern>("db_anime"),
-    TableTarget<&cDatabase::m_vCharaExcBmp>("db_chara_exc_bmp"),
-    TableTarget<&cDatabase::m_vSwordType, cEdSwordPos>("db_sword_type"),
-    TableTarget<&cDatabase::m_vEffect, cEdEffectFrame>("db_effect"),
-    TableTarget<&cDatabase::m_vCharaEffect>("db_chara_effect"),
-    TableTarget<&cDatabase::m_vScrEffect>("db_scr_effect"),
-    TableTarget<&cDatabase::m_vPicture>("db_picture"),
-    TableTarget<&cDatabase::m_vSound>("db_sound"),
-    TableTarget<&cDatabase::m_vBgm>("db_bgm"),
+    TableTarget<&cDatabase::m_vAnimeSet, fixture::AnimeSets, cEdAnime, cEdAnimePattern>("db_anime_set"),
+    TableTarget<&cDatabase::m_vAnime, fixture::Animes, cEdAnimePattern>("db_anime"),
+    TableTarget<&cDatabase::m_vCharaExcBmp, fixture::CharaExcBmps>("db_chara_exc_bmp"),
+    TableTarget<&cDatabase::m_vSwordType, fixture::SwordTypes, cEdSwordPos>("db_sword_type"),
+    TableTarget<&cDatabase::m_vEffect, fixture::Effects, cEdEffectFrame>("db_effect"),
+    TableTarget<&cDatabase::m_vCharaEffect, fixture::KindEffects>("db_chara_effect"),
+    TableTarget<&cDatabase::m_vScrEffect, fixture::KindEffects>("db_scr_effect"),
+    TableTarget<&cDatabase::m_vPicture, fixture::FileEntries>("db_picture"),
+    TableTarget<&cDatabase::m_vSound, fixture::FileEntries>("db_sound"),
+    TableTarget<&cDatabase::m_vBgm, fixture::Bgms>("db_bgm"),
     {"database", RunDatabase, DatabaseSeeds, 262144},
 };
 

@@ -5,6 +5,7 @@
 #include "app/smf.h"
 #include "flow/formula.h"
 #include "fuzz_target.h"
+#include "support/smf_bytes.h"
 
 namespace {
 
@@ -37,38 +38,22 @@ void RunMidi(const u8* lpData, size_t nSize)
     }
 }
 
-std::vector<u8> operator+(std::vector<u8> a, const std::vector<u8>& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-std::vector<u8> Chunk(const char* lpId, const std::vector<u8>& body)
-{
-    const u32 n = static_cast<u32>(body.size());
-    return std::vector<u8>(lpId, lpId + 4) + std::vector<u8>{u8(n >> 24), u8(n >> 16), u8(n >> 8), u8(n)} + body;
-}
-
-std::vector<u8> Header(u16 wFormat, u16 wTracks)
-{
-    return Chunk("MThd", {0, u8(wFormat), 0, u8(wTracks), 0x01, 0xE0});
-}
-
+// Files as the reader's tests build them.
 void MidiSeeds(tSeeds& seeds)
 {
-    const std::vector<u8> kTempo = {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20};
-    const std::vector<u8> kEnd = {0x00, 0xFF, 0x2F, 0x00};
-    // Notes on running status, a program change, a text event and a
-    // system-exclusive message.
-    const std::vector<u8> kNotes = {0x00, 0x90, 0x3C, 0x40, 0x60, 0x3E, 0x40, 0x60, 0x80, 0x3C, 0x00, 0x00, 0x3E,
-                                    0x00, 0x10, 0xC1, 0x05, 0x00, 0xFF, 0x01, 0x02, 'h', 'i',
-                                    0x00, 0xF0, 0x03, 0x7E, 0x7F, 0xF7, 0x83, 0x60, 0xB0, 0x07, 0x64};
-    seeds.push_back(Header(0, 1) + Chunk("MTrk", kTempo + kNotes + kEnd));
-    seeds.push_back(Header(1, 3) + Chunk("MTrk", kTempo + kEnd) + Chunk("MTrk", kNotes + kEnd) +
-                    Chunk("MTrk", std::vector<u8>{0x00, 0xE0, 0x00, 0x40, 0x10, 0xA0, 0x3C, 0x10} + kEnd));
+    using namespace smfbytes;
+    const tBytes kTempo = {0x00, 0xFF, 0x51, 0x03, 0x07, 0xA1, 0x20};
+    // Notes on running status, a program change, a text event, a
+    // system-exclusive message and a long delta time.
+    const tBytes kNotes = {0x00, 0x90, 0x3C, 0x40, 0x60, 0x3E, 0x40, 0x60, 0x80, 0x3C, 0x00, 0x00, 0x3E,
+                           0x00, 0x10, 0xC1, 0x05, 0x00, 0xFF, 0x01, 0x02, 'h', 'i',
+                           0x00, 0xF0, 0x03, 0x7E, 0x7F, 0xF7, 0x83, 0x60, 0xB0, 0x07, 0x64};
+    seeds.push_back(Header(0, 1, 96) + Track(kTempo + kNotes + tBytes{0x10} + kEnd));
+    seeds.push_back(Header(1, 3) + Track(kTempo + tBytes{0x10} + kEnd) + Track(kNotes + tBytes{0x00} + kEnd) +
+                    Track(tBytes{0x00, 0xE0, 0x00, 0x40, 0x10, 0xA0, 0x3C, 0x10, 0x00} + kEnd));
     // An unknown chunk between the tracks, which the reader passes over.
-    seeds.push_back(Header(1, 2) + Chunk("MTrk", kTempo + kEnd) + Chunk("XFIH", {1, 2, 3}) +
-                    Chunk("MTrk", kNotes + kEnd));
+    seeds.push_back(Header(1, 2) + Track(kTempo + tBytes{0x00} + kEnd) + Chunk("XFIH", {1, 2, 3}) +
+                    Track(kNotes + tBytes{0x00} + kEnd));
 }
 
 void RunExpression(const u8* lpData, size_t nSize)

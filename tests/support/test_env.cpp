@@ -121,29 +121,6 @@ std::string FixturePath(const std::string& strName)
 #endif
 }
 
-cBytes& cBytes::Double(double v)
-{
-    u64 bits;
-    memcpy(&bits, &v, 8);
-    return U32(static_cast<u32>(bits)).U32(static_cast<u32>(bits >> 32));
-}
-
-cBytes& cBytes::Str(const std::string& s)
-{
-    U32(static_cast<u32>(s.size() + 1));
-    if (!s.empty()) {
-        m_Bytes.insert(m_Bytes.end(), s.begin(), s.end());
-        m_Bytes.push_back(0);
-    }
-    return *this;
-}
-
-cBytes& cBytes::Raw(const std::vector<u8>& bytes)
-{
-    m_Bytes.insert(m_Bytes.end(), bytes.begin(), bytes.end());
-    return *this;
-}
-
 std::string Hex(const std::vector<u8>& bytes)
 {
     std::string str;
