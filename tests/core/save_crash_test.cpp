@@ -10,6 +10,7 @@
 #include "data/database.h"
 #include "data/project_backup.h"
 #include "data/project_paths.h"
+#include "data/system_data.h"
 #include "support/save_crash.h"
 #include "support/test_env.h"
 
@@ -77,6 +78,23 @@ bool UpgradeSaveDatabase()
     return db.Load() == 1 && db.Save(true) == 1;
 }
 
+// The system data as an older program wrote it; the upgrade-save rewrites it.
+void PrepareOldSystem()
+{
+    MakeFolders({"data"});
+    cSystem sys = cSystem::Defaults();
+    sys.m_strTitle = "古いゲーム";
+    SetDataVersion(800);
+    EXPECT_EQ(sys.cEdData::SaveFile(g_strPath[kPathSystem]), 1u);
+    SetDataVersion(kDataVersion);
+}
+
+bool UpgradeSaveSystem()
+{
+    cSystem sys;
+    return sys.LoadFile(g_strPath[kPathSystem]) == 1 && sys.SaveFile(1) == 1;
+}
+
 // A project whose data and editor settings were backed up before, with
 // content that differs from today's in every folder.
 void PrepareBackups(bool bPrevious)
@@ -124,6 +142,7 @@ std::vector<cSaveCrashCase> SaveCases()
         {"database Apply", PrepareDefaultTables, ApplyDatabase, TablePaths()},
         {"first database Apply", PrepareDatabaseFolder, ApplyDatabase, TablePaths()},
         {"database upgrade-save", PrepareOldTables, UpgradeSaveDatabase, TablePaths()},
+        {"system data upgrade-save", PrepareOldSystem, UpgradeSaveSystem, {g_strPath[kPathSystem]}},
         {"timed backup", [] { PrepareBackups(true); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
         {"first timed backup", [] { PrepareBackups(false); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
         {"default data", PrepareDefaultFolder, MakeDefaultData, {"data", "default"}},
