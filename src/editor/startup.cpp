@@ -141,6 +141,8 @@ bool InitApplication()
     }
     CreateFolders(g_lpEditorFolders);
     CreateFolders(g_lpProjectFolders);
+    // A backup that a crash or a power cut interrupted is put back first.
+    RecoverBackups();
     // (The editor settings load here.)
     if (!LoadProject()) {
         ReportProjectLoadFailure();

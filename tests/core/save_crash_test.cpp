@@ -10,6 +10,8 @@
 #include "data/database.h"
 #include "data/project_backup.h"
 #include "data/project_paths.h"
+#include "data/project_data.h"
+#include "data/project_loader.h"
 #include "data/system_data.h"
 #include "support/save_crash.h"
 #include "support/test_env.h"
@@ -48,7 +50,9 @@ cDatabase EditedDatabase()
     db.m_vEffect[1].m_vFrame.resize(5);
     db.m_vCharaEffect[1].m_dwKind = 2;
     db.m_vScrEffect[1].m_dwKind = 3;
-    db.m_vPicture[1].m_strPath = "bmp\\picture\\表.bmp";
+    // Pictures enough for a file of several blocks.
+    db.m_vPicture.resize(1800);
+    for (cEdPicture& picture : db.m_vPicture) picture.m_strPath = "bmp\\picture\\表.bmp";
     db.m_vSound.resize(3);
     db.m_vBgm[1].m_dwVolume = 50;
     return db;
@@ -56,43 +60,43 @@ cDatabase EditedDatabase()
 
 bool ApplyDatabase() { return EditedDatabase().Save(false) == 1; }
 
-// Half of the tables were written by an older version; the upgrade-save
-// rewrites those at today's version.
-void PrepareOldTables()
+// A project an older program wrote: the system data, the world map and half
+// of the database tables are of version 800.
+void PrepareOldProject()
 {
     PrepareDatabaseFolder();
     cDatabase db = EditedDatabase();
     ASSERT_EQ(db.Save(false), 1u);
+    cSystem sys = cSystem::Defaults();
+    sys.m_strTitle = "古いゲーム";
+    cWorldMap map;
+    map.m_strName = "古い地図";
     SetDataVersion(800);
     EXPECT_EQ(SaveTable(db.m_vAnime, g_strPath[kPathAnime]), 1u);
     EXPECT_EQ(SaveTable(db.m_vSwordType, g_strPath[kPathSwordType]), 1u);
     EXPECT_EQ(SaveTable(db.m_vPicture, g_strPath[kPathPicture]), 1u);
     EXPECT_EQ(SaveTable(db.m_vSound, g_strPath[kPathSound]), 1u);
     EXPECT_EQ(SaveTable(db.m_vBgm, g_strPath[kPathBgm]), 1u);
-    SetDataVersion(kDataVersion);
-}
-
-bool UpgradeSaveDatabase()
-{
-    cDatabase db;
-    return db.Load() == 1 && db.Save(true) == 1;
-}
-
-// The system data as an older program wrote it; the upgrade-save rewrites it.
-void PrepareOldSystem()
-{
-    MakeFolders({"data"});
-    cSystem sys = cSystem::Defaults();
-    sys.m_strTitle = "古いゲーム";
-    SetDataVersion(800);
     EXPECT_EQ(sys.cEdData::SaveFile(g_strPath[kPathSystem]), 1u);
+    EXPECT_EQ(map.SaveFile(g_strPath[kPathWorldMap]), 1u);
     SetDataVersion(kDataVersion);
 }
 
-bool UpgradeSaveSystem()
+// Start-up's load of the project data and its upgrade-save.
+bool LoadAndUpgradeSave()
 {
-    cSystem sys;
-    return sys.LoadFile(g_strPath[kPathSystem]) == 1 && sys.SaveFile(1) == 1;
+    g_Database.SetDefaults();
+    g_System = cSystem::Defaults();
+    g_WorldMap.SetDefaults();
+    return LoadProjectData() && UpgradeSave();
+}
+
+std::vector<std::string> UpgradedFiles()
+{
+    std::vector<std::string> files = TablePaths();
+    files.push_back(g_strPath[kPathSystem]);
+    files.push_back(g_strPath[kPathWorldMap]);
+    return files;
 }
 
 // A project whose data and editor settings were backed up before, with
@@ -141,15 +145,29 @@ std::vector<cSaveCrashCase> SaveCases()
     return {
         {"database Apply", PrepareDefaultTables, ApplyDatabase, TablePaths()},
         {"first database Apply", PrepareDatabaseFolder, ApplyDatabase, TablePaths()},
-        {"database upgrade-save", PrepareOldTables, UpgradeSaveDatabase, TablePaths()},
-        {"system data upgrade-save", PrepareOldSystem, UpgradeSaveSystem, {g_strPath[kPathSystem]}},
+        {"upgrade-save", PrepareOldProject, LoadAndUpgradeSave, UpgradedFiles()},
         {"timed backup", [] { PrepareBackups(true); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
         {"first timed backup", [] { PrepareBackups(false); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
         {"default data", PrepareDefaultFolder, MakeDefaultData, {"data", "default"}},
     };
 }
 
-class SaveCrash : public cCoreTest {};
+// The project's data objects are put back as they were after each test.
+class SaveCrash : public cCoreTest {
+protected:
+    void TearDown() override
+    {
+        g_Database = m_Database;
+        g_System = m_System;
+        g_WorldMap = m_WorldMap;
+        cCoreTest::TearDown();
+    }
+
+private:
+    cDatabase m_Database = g_Database;
+    cSystem m_System = g_System;
+    cWorldMap m_WorldMap = g_WorldMap;
+};
 
 TEST_F(SaveCrash, EveryFailingStepLeavesOldOrNewContent)
 {

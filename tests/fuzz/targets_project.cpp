@@ -1,11 +1,13 @@
-// The project's own settings files: the system data (System.dat), the
-// game's "System.ini" and the editor's sheet size (SheetSize.dat).
+// The project's own files: the system data (System.dat), the world map
+// (WorldMap.dat), the game's "System.ini" and the editor's sheet size
+// (SheetSize.dat).
 #include <cstring>
 
 #include "data/database.h"
 #include "data/sheet_size.h"
 #include "data/system_data.h"
 #include "data/system_ini.h"
+#include "data/world_map.h"
 #include "fuzz_target.h"
 
 namespace {
@@ -59,6 +61,35 @@ void SheetSizeSeeds(tSeeds& seeds)
 }
 
 // The same settings (an absent replay setting's value means nothing).
+const cFileKind<cWorldMap> kWorldMapKind = {
+    []() { return cWorldMap(); },
+    [](cWorldMap& map, const std::string& strPath) { return map.LoadFile(strPath); },
+    [](const cWorldMap& map, const std::string& strPath) { return map.SaveFile(strPath); },
+};
+
+void RunWorldMap(const u8* lpData, size_t nSize) { RunFileKind(kWorldMapKind, lpData, nSize); }
+
+// The default map, and a small one with chips, an event of two pages and a
+// filled grid.
+void WorldMapSeeds(tSeeds& seeds)
+{
+    const std::initializer_list<const cFieldTable*> tables = {
+        &cWorldMap::FieldTable(), &cEdWorldChip::FieldTable(), &cWorldPage::FieldTable(),
+        &cWorldEvent::FieldTable()};
+    cWorldMap map;
+    AddVersionedSeeds(seeds, kWorldMapKind, map, tables);
+    map.SetSize(4, 3);
+    map.m_vChip.resize(3);
+    for (cEdWorldChip& chip : map.m_vChip) FillFields(chip);
+    for (size_t i = 0; i < map.m_vCell.size(); ++i) map.m_vCell[i] = static_cast<u32>(i % 3);
+    cWorldEvent event;
+    FillFields(event);
+    event.m_vPage.resize(2);
+    for (cWorldPage& page : event.m_vPage) FillFields(page);
+    map.m_vEvent.push_back(event);
+    AddVersionedSeeds(seeds, kWorldMapKind, map, tables);
+}
+
 bool SameIni(const cSystemIni& a, const cSystemIni& b)
 {
     for (int i = 0; i < kReplayKeyCount; ++i) {
@@ -97,6 +128,7 @@ const cFuzzRows s_Rows{
     {"system_data", RunSystem, SystemSeeds, 262144},
     {"system_ini", RunSystemIni, SystemIniSeeds, 16384},
     {"sheet_size", RunSheetSize, SheetSizeSeeds},
+    {"world_map", RunWorldMap, WorldMapSeeds, 262144},
 };
 
 }  // namespace
