@@ -8,7 +8,6 @@ bool cSafeFile::Open(const std::string& strTarget)
     m_strTarget = strTarget;
     m_strTemp = TempNameOf(strTarget);
     m_bFailed = false;
-    m_Block.clear();
     m_fp = FileSystem().Open(m_strTemp, "wb");
     return m_fp != nullptr;
 }
@@ -16,22 +15,12 @@ bool cSafeFile::Open(const std::string& strTarget)
 void cSafeFile::Write(const void* lpData, size_t nSize)
 {
     if (!m_fp || m_bFailed || nSize == 0) return;
-    const u8* lp = static_cast<const u8*>(lpData);
-    m_Block.insert(m_Block.end(), lp, lp + nSize);
-    if (m_Block.size() >= kBlockSize) WriteBlock();
-}
-
-void cSafeFile::WriteBlock()
-{
-    if (!m_Block.empty() && !m_bFailed && FileSystem().Write(m_fp, m_Block.data(), m_Block.size()) != m_Block.size())
-        m_bFailed = true;
-    m_Block.clear();
+    if (FileSystem().Write(m_fp, lpData, nSize) != nSize) m_bFailed = true;
 }
 
 u32 cSafeFile::Commit()
 {
     if (!m_fp) return 0;
-    WriteBlock();
     cFileSystem& fs = FileSystem();
     bool bOk = !m_bFailed && fs.Flush(m_fp) && !ferror(m_fp);
     bOk = fs.Close(m_fp) && bOk;
@@ -46,6 +35,5 @@ void cSafeFile::Abandon()
     if (!m_fp) return;
     FileSystem().Close(m_fp);
     m_fp = nullptr;
-    m_Block.clear();
     FileSystem().RemoveFile(m_strTemp);
 }

@@ -2,10 +2,8 @@
 // Writes a file safely: the text goes to a temporary file beside the target,
 // every write and the close are checked, and only then the temporary file
 // replaces the target. A failure at any step leaves the old file as it was.
-// Small writes are gathered and reach the file system in blocks.
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "app/types.h"
 
@@ -20,7 +18,7 @@ public:
     bool Open(const std::string& strTarget);
     bool IsOpen() const { return m_fp != nullptr; }
     void Write(const void* lpData, size_t nSize);
-    // True once a block could not be written.
+    // True once any write has failed.
     bool Failed() const { return m_bFailed; }
     // Flushes, closes and replaces the target: 1 on success, else 0 with the
     // target untouched and the temporary file removed.
@@ -30,15 +28,9 @@ public:
 
     static std::string TempNameOf(const std::string& strTarget) { return strTarget + ".tmp"; }
 
-    static constexpr size_t kBlockSize = 65536;
-
 private:
-    // Hands the gathered bytes to the file system.
-    void WriteBlock();
-
     FILE* m_fp = nullptr;
     std::string m_strTarget;
     std::string m_strTemp;
     bool m_bFailed = false;
-    std::vector<u8> m_Block;
 };

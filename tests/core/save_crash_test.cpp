@@ -9,6 +9,7 @@
 #include "app/file_system.h"
 #include "data/database.h"
 #include "data/project_backup.h"
+#include "data/prj_option.h"
 #include "data/project_paths.h"
 #include "data/project_data.h"
 #include "data/project_loader.h"
@@ -80,6 +81,7 @@ void PrepareOldProject()
     EXPECT_EQ(sys.cEdData::SaveFile(g_strPath[kPathSystem]), 1u);
     EXPECT_EQ(map.SaveFile(g_strPath[kPathWorldMap]), 1u);
     SetDataVersion(kDataVersion);
+    EXPECT_EQ(cPrjOption().SaveFile(g_strPath[kPathPrjOption]), 1u);
 }
 
 // Start-up's load of the project data and its upgrade-save.
@@ -88,6 +90,7 @@ bool LoadAndUpgradeSave()
     g_Database.SetDefaults();
     g_System = cSystem::Defaults();
     g_WorldMap.SetDefaults();
+    g_PrjOption = cPrjOption();
     return LoadProjectData() && UpgradeSave();
 }
 
@@ -116,13 +119,9 @@ void PrepareBackups(bool bPrevious)
     ASSERT_TRUE(WriteFileBytes("e_data_backup\\EditConfig.dat", {8}));
 }
 
-bool TimedBackup()
-{
-    cBackupSchedule schedule;
-    schedule.dwIntervalHours = 24;
-    schedule.dwLastMinutes = 100;
-    return RunTimedBackup(nullptr, schedule, 100 + 24 * 60, [](u32) {}) == eTimedBackup::Done;
-}
+// The timed backup's copies of both folders (the project options it saves
+// first are one more safe save of a data file, as in the rows above).
+bool TimedBackup() { return BackupEditData(nullptr) && BackupEditorSettings(nullptr); }
 
 // First start: the data folder is made from the default copy.
 void PrepareDefaultFolder()
@@ -160,6 +159,7 @@ protected:
         g_Database = m_Database;
         g_System = m_System;
         g_WorldMap = m_WorldMap;
+        g_PrjOption = m_PrjOption;
         cCoreTest::TearDown();
     }
 
@@ -167,6 +167,7 @@ private:
     cDatabase m_Database = g_Database;
     cSystem m_System = g_System;
     cWorldMap m_WorldMap = g_WorldMap;
+    cPrjOption m_PrjOption = g_PrjOption;
 };
 
 TEST_F(SaveCrash, EveryFailingStepLeavesOldOrNewContent)
