@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "app/file_system.h"
+#include "data/common_palette.h"
 #include "data/database.h"
 #include "data/project_backup.h"
 #include "data/prj_option.h"
 #include "data/project_paths.h"
+#include "data/stage.h"
 #include "data/project_data.h"
 #include "data/project_loader.h"
 #include "data/system_data.h"
@@ -123,6 +125,48 @@ void PrepareBackups(bool bPrevious)
 // first are one more safe save of a data file, as in the rows above).
 bool TimedBackup() { return BackupEditData(nullptr) && BackupEditorSettings(nullptr); }
 
+const std::string kStageFile = "data\\stg4\\ステージ.stg4_950";
+const std::string kStagePaletteFile = "data\\stg4\\ステージ.plt4";
+
+// A stage saved before, then saved again with another name, a new size and
+// a block entry more in its palette: the stage file and its palette file.
+cStage EditedStage(bool bEdited)
+{
+    cStage stage;
+    if (!bEdited) return stage;
+    stage.m_strName = "森";
+    stage.SetSize(40, 30, 0, 0);
+    stage.m_Palette.m_vBlock.resize(stage.m_Palette.m_vBlock.size() + 1);
+    return stage;
+}
+
+void PrepareStage()
+{
+    MakeFolders({"data", "data\\stg4"});
+    const cStage stage = EditedStage(false);
+    EXPECT_EQ(stage.SaveFile(kStageFile), 1u);
+    EXPECT_TRUE(stage.SavePalette(kStagePaletteFile));
+}
+
+bool SaveStage()
+{
+    const cStage stage = EditedStage(true);
+    return stage.SaveFile(kStageFile) == 1 && stage.SavePalette(kStagePaletteFile);
+}
+
+void PrepareCommonPalette()
+{
+    MakeFolders({"data"});
+    EXPECT_EQ(cCommonPalette().SaveFile(g_strPath[kPathCommonPalette]), 1u);
+}
+
+bool SaveCommonPalette()
+{
+    cCommonPalette palette;
+    palette.m_Lists.m_vChara.resize(5);
+    return palette.SaveFile(g_strPath[kPathCommonPalette]) == 1;
+}
+
 // First start: the data folder is made from the default copy.
 void PrepareDefaultFolder()
 {
@@ -144,6 +188,8 @@ std::vector<cSaveCrashCase> SaveCases()
     return {
         {"database Apply", PrepareDefaultTables, ApplyDatabase, TablePaths()},
         {"first database Apply", PrepareDatabaseFolder, ApplyDatabase, TablePaths()},
+        {"stage save", PrepareStage, SaveStage, {kStageFile, kStagePaletteFile}},
+        {"common palette save", PrepareCommonPalette, SaveCommonPalette, {g_strPath[kPathCommonPalette]}},
         {"upgrade-save", PrepareOldProject, LoadAndUpgradeSave, UpgradedFiles()},
         {"timed backup", [] { PrepareBackups(true); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
         {"first timed backup", [] { PrepareBackups(false); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},
