@@ -62,6 +62,15 @@ struct cFileKind {
     u32 (*fnSave)(const T& obj, const std::string& strPath);
 };
 
+// A record that loads and saves itself as a data file of its own, starting
+// from a default object.
+template <class T>
+const cFileKind<T> kRecordFile = {
+    []() { return T(); },
+    [](T& obj, const std::string& strPath) { return obj.LoadFile(strPath); },
+    [](const T& obj, const std::string& strPath) { return obj.SaveFile(strPath); },
+};
+
 template <class T>
 std::vector<u8> SavedBytes(const cFileKind<T>& kind, const T& obj)
 {

@@ -20,13 +20,6 @@
 
 namespace {
 
-template <class T>
-const cFileKind<T> kRecordKind = {
-    []() { return T(); },
-    [](T& rec, const std::string& strPath) { return rec.LoadFile(strPath); },
-    [](const T& rec, const std::string& strPath) { return rec.SaveFile(strPath); },
-};
-
 class cSixEntries : public cPaletteRefs {
 public:
     u32 Count(ePaletteList) const override { return 6; }
@@ -39,14 +32,14 @@ void RunRecord(const u8* lpData, size_t nSize)
     static const cSixEntries s_Palettes;
     SetFlowRefs(&s_Database);
     SetPaletteRefs(&s_Palettes);
-    RunFileKind(kRecordKind<T>, lpData, nSize);
+    RunFileKind(kRecordFile<T>, lpData, nSize);
 }
 
 template <class T>
 void RecordSeeds(tSeeds& seeds, const T& filled, std::initializer_list<const cFieldTable*> tables)
 {
-    AddVersionedSeeds(seeds, kRecordKind<T>, T(), tables);
-    AddVersionedSeeds(seeds, kRecordKind<T>, filled, tables);
+    AddVersionedSeeds(seeds, kRecordFile<T>, T(), tables);
+    AddVersionedSeeds(seeds, kRecordFile<T>, filled, tables);
 }
 
 template <class T>
@@ -92,7 +85,7 @@ void CommandSeeds(tSeeds& seeds)
             CreateEdShot(cmd.m_pShot);
             CreateCondList(cmd.m_pCondList);
             cmd.m_Text = "v1 = rand(3)";
-            seeds.push_back(SavedBytes(kRecordKind<cCommand>, cmd));
+            seeds.push_back(SavedBytes(kRecordFile<cCommand>, cmd));
         }
     }
 }

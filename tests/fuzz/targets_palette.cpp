@@ -17,14 +17,6 @@
 
 namespace {
 
-// A data file whose object loads and saves itself through the record base.
-template <class T>
-const cFileKind<T> kRecordFile = {
-    []() { return T(); },
-    [](T& obj, const std::string& strPath) { return obj.LoadFile(strPath); },
-    [](const T& obj, const std::string& strPath) { return obj.SaveFile(strPath); },
-};
-
 template <class T>
 void RunRecordFile(const u8* lpData, size_t nSize)
 {

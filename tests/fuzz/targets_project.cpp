@@ -41,13 +41,7 @@ void SystemSeeds(tSeeds& seeds)
     AddVersionedSeeds(seeds, kSystemKind, sys, tables);
 }
 
-const cFileKind<cSheetSize> kSheetSizeKind = {
-    []() { return cSheetSize(); },
-    [](cSheetSize& size, const std::string& strPath) { return size.LoadFile(strPath); },
-    [](const cSheetSize& size, const std::string& strPath) { return size.SaveFile(strPath); },
-};
-
-void RunSheetSize(const u8* lpData, size_t nSize) { RunFileKind(kSheetSizeKind, lpData, nSize); }
+void RunSheetSize(const u8* lpData, size_t nSize) { RunFileKind(kRecordFile<cSheetSize>, lpData, nSize); }
 
 void SheetSizeSeeds(tSeeds& seeds)
 {
@@ -57,17 +51,11 @@ void SheetSizeSeeds(tSeeds& seeds)
     font.nWidth = 0;
     font.nHeight = -12;
     size.Remember(1.25, 1.5, 6, 1, font);
-    AddVersionedSeeds(seeds, kSheetSizeKind, size, {&cSheetSize::FieldTable()});
+    AddVersionedSeeds(seeds, kRecordFile<cSheetSize>, size, {&cSheetSize::FieldTable()});
 }
 
 // The same settings (an absent replay setting's value means nothing).
-const cFileKind<cWorldMap> kWorldMapKind = {
-    []() { return cWorldMap(); },
-    [](cWorldMap& map, const std::string& strPath) { return map.LoadFile(strPath); },
-    [](const cWorldMap& map, const std::string& strPath) { return map.SaveFile(strPath); },
-};
-
-void RunWorldMap(const u8* lpData, size_t nSize) { RunFileKind(kWorldMapKind, lpData, nSize); }
+void RunWorldMap(const u8* lpData, size_t nSize) { RunFileKind(kRecordFile<cWorldMap>, lpData, nSize); }
 
 // The default map, and a small one with chips, an event of two pages and a
 // filled grid.
@@ -77,7 +65,7 @@ void WorldMapSeeds(tSeeds& seeds)
         &cWorldMap::FieldTable(), &cEdWorldChip::FieldTable(), &cWorldPage::FieldTable(),
         &cWorldEvent::FieldTable()};
     cWorldMap map;
-    AddVersionedSeeds(seeds, kWorldMapKind, map, tables);
+    AddVersionedSeeds(seeds, kRecordFile<cWorldMap>, map, tables);
     map.SetSize(4, 3);
     map.m_vChip.resize(3);
     for (cEdWorldChip& chip : map.m_vChip) FillFields(chip);
@@ -87,7 +75,7 @@ void WorldMapSeeds(tSeeds& seeds)
     event.m_vPage.resize(2);
     for (cWorldPage& page : event.m_vPage) FillFields(page);
     map.m_vEvent.push_back(event);
-    AddVersionedSeeds(seeds, kWorldMapKind, map, tables);
+    AddVersionedSeeds(seeds, kRecordFile<cWorldMap>, map, tables);
 }
 
 bool SameIni(const cSystemIni& a, const cSystemIni& b)
