@@ -4,6 +4,12 @@ namespace {
 cFileSystem* g_lpFs = nullptr;
 }
 
+size_t cFileSystem::Write(FILE* fp, const void* lpData, size_t nSize) { return fwrite(lpData, 1, nSize, fp); }
+
+bool cFileSystem::Flush(FILE* fp) { return fflush(fp) == 0; }
+
+bool cFileSystem::Close(FILE* fp) { return fclose(fp) == 0; }
+
 cFileSystem& FileSystem() { return g_lpFs ? *g_lpFs : PlatformFileSystem(); }
 
 cFileSystem* SetFileSystem(cFileSystem* lpFs)

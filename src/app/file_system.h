@@ -18,6 +18,12 @@ public:
     virtual ~cFileSystem() = default;
 
     virtual FILE* Open(const std::string& strPath, const char* lpMode) = 0;
+    // Writing a file opened for a save. Flush pushes what was written
+    // through the C library's buffer and the system's cache to the disk, so
+    // that the file is complete before it replaces another.
+    virtual size_t Write(FILE* fp, const void* lpData, size_t nSize);
+    virtual bool Flush(FILE* fp);
+    virtual bool Close(FILE* fp);
     // A file or a folder exists under the path.
     virtual bool Exists(const std::string& strPath) = 0;
     virtual bool IsFolder(const std::string& strPath) = 0;

@@ -243,24 +243,65 @@ bool DeleteFolderTree(const std::string& strFolder)
     return fs.RemoveFolder(strDir);
 }
 
+namespace {
+
+void DeleteOrSay(const std::string& strPath)
+{
+    if (FileSystem().Exists(strPath) && !DeleteFolderTree(strPath)) DebugMesBox("削除失敗！");
+}
+
+// A folder that is no longer needed is renamed before it is deleted, so that
+// a deletion cut short never leaves a partial tree under a name that means
+// something.
+void DiscardFolder(const std::string& strPath)
+{
+    const std::string strTrash = strPath + ".del";
+    DeleteOrSay(strTrash);
+    if (FileSystem().Exists(strPath) && !FileSystem().Rename(strPath, strTrash)) DebugMesBox("削除失敗！");
+    DeleteOrSay(strTrash);
+}
+
+// CopyFolder keeps the previous copy as "<dst>.old" while it swaps in the new
+// one; a stop between the two renames leaves no destination. Puts the
+// previous copy back; false when it is missing and can't be.
+bool RestorePreviousCopy(const std::string& strTo)
+{
+    cFileSystem& fs = FileSystem();
+    const std::string strOld = strTo + ".old";
+    if (fs.Exists(strTo) || !fs.IsFolder(strOld)) return true;
+    return fs.Rename(strOld, strTo);
+}
+
+bool AbsoluteFolder(std::string& strPath)
+{
+    if (!MakeAbsolutePath(strPath)) return false;
+    strPath = StripTrailingSeparator(strPath);
+    return true;
+}
+
+}  // namespace
+
+u32 RecoverFolderCopy(const std::string& strDst)
+{
+    std::string strTo = strDst;
+    return AbsoluteFolder(strTo) && RestorePreviousCopy(strTo) ? 1 : 0;
+}
+
 u32 CopyFolder(tWnd hOwner, const std::string& strDst, const std::string& strSrc)
 {
     cFileSystem& fs = FileSystem();
     std::string strFrom = strSrc, strTo = strDst;
-    if (!MakeAbsolutePath(strFrom) || !MakeAbsolutePath(strTo)) return 0;
-    strFrom = StripTrailingSeparator(strFrom);
-    strTo = StripTrailingSeparator(strTo);
+    if (!AbsoluteFolder(strFrom) || !AbsoluteFolder(strTo)) return 0;
     const std::string strNew = strTo + ".new", strOld = strTo + ".old";
+    // The previous copy must be in place before its spare is thrown away.
+    if (!RestorePreviousCopy(strTo)) return 0;
 
-    auto DeleteOrSay = [](const std::string& strPath) {
-        if (FileSystem().Exists(strPath) && !DeleteFolderTree(strPath)) DebugMesBox("削除失敗！");
-    };
     DeleteOrSay(strNew);
     if (!Host().CopyFolderTree(hOwner, strNew, strFrom) || !fs.IsFolder(strNew)) {
         DeleteOrSay(strNew);
         return 0;
     }
-    DeleteOrSay(strOld);
+    DiscardFolder(strOld);
     bool bHadOld = fs.Exists(strTo);
     if (bHadOld && !fs.Rename(strTo, strOld)) {
         DeleteOrSay(strNew);
@@ -271,7 +312,7 @@ u32 CopyFolder(tWnd hOwner, const std::string& strDst, const std::string& strSrc
         DeleteOrSay(strNew);
         return 0;
     }
-    if (bHadOld) DeleteOrSay(strOld);
+    if (bHadOld) DiscardFolder(strOld);
     return 1;
 }
 

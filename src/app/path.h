@@ -56,6 +56,10 @@ bool DeleteFolderTree(const std::string& strFolder);
 // strDst. The copy goes into a new folder first; an existing strDst is
 // replaced only when the copy succeeded, so a failure keeps it as it was.
 u32 CopyFolder(tWnd hOwner, const std::string& strDst, const std::string& strSrc);
+// Puts back the previous copy of strDst when a CopyFolder onto it was cut
+// short between taking the old copy away and putting the new one in place;
+// 0 when that was needed and failed.
+u32 RecoverFolderCopy(const std::string& strDst);
 
 // Splits the file buffer of a multiple-selection open dialog: one text is a
 // full path; several are the folder and the names in it.

@@ -15,24 +15,25 @@ bool cSafeFile::Open(const std::string& strTarget)
 void cSafeFile::Write(const void* lpData, size_t nSize)
 {
     if (!m_fp || m_bFailed || nSize == 0) return;
-    if (fwrite(lpData, 1, nSize, m_fp) != nSize) m_bFailed = true;
+    if (FileSystem().Write(m_fp, lpData, nSize) != nSize) m_bFailed = true;
 }
 
 u32 cSafeFile::Commit()
 {
     if (!m_fp) return 0;
-    bool bOk = !m_bFailed && fflush(m_fp) == 0 && !ferror(m_fp);
-    bOk = fclose(m_fp) == 0 && bOk;
+    cFileSystem& fs = FileSystem();
+    bool bOk = !m_bFailed && fs.Flush(m_fp) && !ferror(m_fp);
+    bOk = fs.Close(m_fp) && bOk;
     m_fp = nullptr;
-    if (bOk) bOk = FileSystem().MoveOver(m_strTemp, m_strTarget);
-    if (!bOk) FileSystem().RemoveFile(m_strTemp);
+    if (bOk) bOk = fs.MoveOver(m_strTemp, m_strTarget);
+    if (!bOk) fs.RemoveFile(m_strTemp);
     return bOk ? 1 : 0;
 }
 
 void cSafeFile::Abandon()
 {
     if (!m_fp) return;
-    fclose(m_fp);
+    FileSystem().Close(m_fp);
     m_fp = nullptr;
     FileSystem().RemoveFile(m_strTemp);
 }

@@ -54,6 +54,13 @@ bool BackupEditorSettings(tWnd hOwner)
     return CanBackUp(kPathEData) && CopyFolder(hOwner, g_strPath[kPathEDataBackup], g_strPath[kPathEData]) != 0;
 }
 
+bool RecoverBackups()
+{
+    if (IsFatalError()) return false;
+    const bool bData = RecoverFolderCopy(g_strPath[kPathDataBackup]) != 0;
+    return RecoverFolderCopy(g_strPath[kPathEDataBackup]) != 0 && bData;
+}
+
 bool IsBackupDue(u32 dwIntervalHours, u32 dwLastMinutes, u32 dwNowMinutes)
 {
     const s32 nDue = static_cast<s32>(dwIntervalHours * 60 + dwLastMinutes);

@@ -18,6 +18,12 @@ bool CreateDefaultData(tWnd hOwner);
 bool BackupEditData(tWnd hOwner);
 bool BackupEditorSettings(tWnd hOwner);
 
+// Puts back a backup folder that a backup cut short (a crash, a power cut)
+// left only under its spare name; start-up calls it before anything looks at
+// the backups. Each backup does it too before it begins. False when a
+// backup could not be put back.
+bool RecoverBackups();
+
 // Whole minutes since the system started, from its millisecond tick count.
 inline u32 TickToMinutes(u32 dwTickMs) { return dwTickMs / 1000 / 60; }
 

@@ -165,6 +165,8 @@ bool InitApplication()
     }
     CreateFolders(g_lpEditorFolders);
     CreateFolders(g_lpProjectFolders);
+    // A backup that a crash or a power cut interrupted is put back first.
+    RecoverBackups();
     g_SettingsLoad = LoadEditorSettings(g_EditConfig);
     if (!LoadProject()) {
         ReportProjectLoadFailure();

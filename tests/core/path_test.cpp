@@ -241,6 +241,34 @@ TEST_F(PathCopy, AFailedCopyKeepsThePreviousBackup)
     EXPECT_EQ(ReadFileBytes("data_backup\\old.dat"), std::vector<u8>{1});
 }
 
+// A copy cut short between taking the old backup away and putting the new
+// one in place leaves the old one only as "data_backup.old".
+TEST_F(PathCopy, ABackupCutShortBetweenItsRenamesIsPutBack)
+{
+    cFileSystem& fs = FileSystem();
+    ASSERT_TRUE(fs.Rename("data_backup", "data_backup.old"));
+    ASSERT_TRUE(fs.MakeFolder("data_backup.new"));
+    EXPECT_EQ(RecoverFolderCopy("data_backup\\"), 1u);
+    EXPECT_EQ(ReadFileBytes("data_backup\\old.dat"), std::vector<u8>{1});
+    EXPECT_FALSE(fs.Exists("data_backup.old"));
+
+    // The next backup starts from the same state by itself.
+    ASSERT_TRUE(fs.Rename("data_backup", "data_backup.old"));
+    FakeHost().m_bCopyFails = true;
+    EXPECT_EQ(CopyFolder(nullptr, "data_backup", "data\\"), 0u);
+    EXPECT_EQ(ReadFileBytes("data_backup\\old.dat"), std::vector<u8>{1});
+    FakeHost().m_bCopyFails = false;
+    EXPECT_EQ(CopyFolder(nullptr, "data_backup", "data\\"), 1u);
+    EXPECT_EQ(ReadFileBytes("data_backup\\System.dat"), (std::vector<u8>{9, 5, 0}));
+    for (const char* lpLeft : {"data_backup.old", "data_backup.new", "data_backup.old.del"})
+        EXPECT_FALSE(fs.Exists(lpLeft)) << lpLeft;
+
+    // With the backup in place, a spare left beside it is not put back.
+    ASSERT_TRUE(fs.MakeFolder("data_backup.old"));
+    EXPECT_EQ(RecoverFolderCopy("data_backup"), 1u);
+    EXPECT_EQ(ReadFileBytes("data_backup\\System.dat"), (std::vector<u8>{9, 5, 0}));
+}
+
 }  // namespace
 
 TEST_F(PathFiles, BuildFolderWorksOnTheGameFolderBesideIt)

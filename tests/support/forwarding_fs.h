@@ -6,6 +6,9 @@
 class cForwardingFs : public cFileSystem {
 public:
     FILE* Open(const std::string& s, const char* m) override { return m_Real.Open(s, m); }
+    size_t Write(FILE* fp, const void* p, size_t n) override { return m_Real.Write(fp, p, n); }
+    bool Flush(FILE* fp) override { return m_Real.Flush(fp); }
+    bool Close(FILE* fp) override { return m_Real.Close(fp); }
     bool Exists(const std::string& s) override { return m_Real.Exists(s); }
     bool IsFolder(const std::string& s) override { return m_Real.IsFolder(s); }
     bool MakeFolder(const std::string& s) override { return m_Real.MakeFolder(s); }

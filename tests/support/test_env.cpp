@@ -17,6 +17,13 @@ cFakeHost& FakeHost()
     return host;
 }
 
+std::string TempName()
+{
+    static std::mt19937 rng{std::random_device{}()};
+    static int s_nCounter = 0;
+    return Format("t_%08x_%d", static_cast<unsigned>(rng()), ++s_nCounter);
+}
+
 void cCoreTest::SetUp()
 {
     FakeHost().Reset();
@@ -29,9 +36,7 @@ void cCoreTest::SetUp()
 
     cFileSystem& fs = FileSystem();
     ASSERT_TRUE(fs.GetCurrentFolder(m_strPrevious));
-    static std::mt19937 rng{std::random_device{}()};
-    static int s_nCounter = 0;
-    std::string strName = Format("t_%08x_%d", static_cast<unsigned>(rng()), ++s_nCounter);
+    const std::string strName = TempName();
     ASSERT_TRUE(fs.MakeFolder(strName));
     ASSERT_TRUE(fs.SetCurrentFolder(strName));
     ASSERT_TRUE(fs.GetCurrentFolder(m_strFolder));
@@ -128,29 +133,6 @@ std::string FixturePath(const std::string& strName)
 #else
     return str;
 #endif
-}
-
-cBytes& cBytes::Double(double v)
-{
-    u64 bits;
-    memcpy(&bits, &v, 8);
-    return U32(static_cast<u32>(bits)).U32(static_cast<u32>(bits >> 32));
-}
-
-cBytes& cBytes::Str(const std::string& s)
-{
-    U32(static_cast<u32>(s.size() + 1));
-    if (!s.empty()) {
-        m_Bytes.insert(m_Bytes.end(), s.begin(), s.end());
-        m_Bytes.push_back(0);
-    }
-    return *this;
-}
-
-cBytes& cBytes::Raw(const std::vector<u8>& bytes)
-{
-    m_Bytes.insert(m_Bytes.end(), bytes.begin(), bytes.end());
-    return *this;
 }
 
 std::string Hex(const std::vector<u8>& bytes)

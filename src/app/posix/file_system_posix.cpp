@@ -41,6 +41,7 @@ public:
     {
         return fopen(HostPath(strPath).c_str(), lpMode);
     }
+    bool Flush(FILE* fp) override { return fflush(fp) == 0 && fsync(fileno(fp)) == 0; }
     bool Exists(const std::string& strPath) override
     {
         struct stat st;

@@ -1,5 +1,6 @@
 // The Windows file system: the ANSI functions take the CP932 paths as they are.
 #include <windows.h>
+#include <io.h>
 
 #include "app/file_system.h"
 #include "app/path.h"
@@ -12,6 +13,7 @@ public:
     {
         return fopen(strPath.c_str(), lpMode);
     }
+    bool Flush(FILE* fp) override { return fflush(fp) == 0 && _commit(_fileno(fp)) == 0; }
     bool Exists(const std::string& strPath) override
     {
         return !strPath.empty() && GetFileAttributesA(strPath.c_str()) != INVALID_FILE_ATTRIBUTES;
