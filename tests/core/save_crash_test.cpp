@@ -9,6 +9,7 @@
 #include "app/file_system.h"
 #include "data/common_palette.h"
 #include "data/database.h"
+#include "data/gval_info.h"
 #include "data/project_backup.h"
 #include "data/prj_option.h"
 #include "data/project_paths.h"
@@ -84,6 +85,11 @@ void PrepareOldProject()
     EXPECT_EQ(map.SaveFile(g_strPath[kPathWorldMap]), 1u);
     SetDataVersion(kDataVersion);
     EXPECT_EQ(cPrjOption().SaveFile(g_strPath[kPathPrjOption]), 1u);
+    // Files that the upgrade-save leaves alone, of this version.
+    EXPECT_TRUE(SaveGValInfo(cGValInfo(kGValCount), g_strPath[kPathGValInfo]));
+    cCommonPalette common;
+    common.EnsureMinimum();
+    EXPECT_EQ(common.SaveFile(g_strPath[kPathCommonPalette]), 1u);
 }
 
 // Start-up's load of the project data and its upgrade-save.
@@ -197,23 +203,14 @@ std::vector<cSaveCrashCase> SaveCases()
     };
 }
 
-// The project's data objects are put back as they were after each test.
+// The project's data objects are put back at their defaults after each test.
 class SaveCrash : public cCoreTest {
 protected:
     void TearDown() override
     {
-        g_Database = m_Database;
-        g_System = m_System;
-        g_WorldMap = m_WorldMap;
-        g_PrjOption = m_PrjOption;
+        ResetProjectData();
         cCoreTest::TearDown();
     }
-
-private:
-    cDatabase m_Database = g_Database;
-    cSystem m_System = g_System;
-    cWorldMap m_WorldMap = g_WorldMap;
-    cPrjOption m_PrjOption = g_PrjOption;
 };
 
 TEST_F(SaveCrash, EveryFailingStepLeavesOldOrNewContent)
