@@ -29,12 +29,14 @@ struct cOsVersion {
     std::string strServicePack;
 };
 
-// Byte counts as the platform's 32-bit memory status reports them.
+// Byte counts as the platform's 32-bit memory status reports them, and the
+// free physical memory in full.
 struct cMemoryStatus {
     u32 dwTotalPhys = 0;
     u32 dwAvailPhys = 0;
     u32 dwTotalVirtual = 0;
     u32 dwAvailVirtual = 0;
+    u64 qwAvailPhys = 0;
 };
 
 struct CpuInfo {

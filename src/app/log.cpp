@@ -184,11 +184,11 @@ bool IsOsVersionOrLater(u32 dwMajor, u32 dwMinor)
 
 void GetMemoryStatus(cMemoryStatus& status) { Host().GetMemoryStatus(status); }
 
-u32 GetFreePhysMemory()
+u64 GetFreePhysMemory()
 {
     cMemoryStatus status;
     GetMemoryStatus(status);
-    return status.dwAvailPhys;
+    return status.qwAvailPhys;
 }
 
 void GetCpuInfo(CpuInfo& info) { Host().GetCpuInfo(info); }

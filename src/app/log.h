@@ -31,7 +31,8 @@ bool IsOsVersion(u32 dwMajor, u32 dwMinor);
 bool IsOsVersionOrLater(u32 dwMajor, u32 dwMinor);
 
 void GetMemoryStatus(cMemoryStatus& status);
-u32 GetFreePhysMemory();
+// Free physical memory in bytes.
+u64 GetFreePhysMemory();
 void GetCpuInfo(CpuInfo& info);
 // Free bytes available to the caller, at most 2,147,483,647; 0 when unknown.
 // An empty root means the disk of the current directory.

@@ -60,6 +60,14 @@ enum eScrollEdge : u32 { kScrollLeft, kScrollRight, kScrollTop, kScrollBottom, k
 // The caption images ("文字画像の表示"), in file order.
 enum eCaption : u32 { kCaptionStage, kCaptionReady, kCaptionClear, kCaptionGameOver, kCaptions };
 
+// Told of each chara cell before a stage rule changes it (the undo history
+// keeps the cell's old record).
+class cCellWatch {
+public:
+    virtual ~cCellWatch() = default;
+    virtual void BeforeCharaChange(u32 dwCell) = 0;
+};
+
 // A grid position; (-1, -1) as unsigned all-ones when there is none.
 struct cCellPos {
     u32 dwX = 0xFFFFFFFF;
@@ -126,11 +134,12 @@ public:
     cCellPos FindPlayer() const;
     bool HasPlayer() const { return FindPlayer().IsValid(); }
     // Clears every player but the last one in row order.
-    void KeepSinglePlayer();
+    void KeepSinglePlayer(cCellWatch* lpWatch = nullptr);
     // Writes a chara into a cell by the player rule: placing a player
     // removes the others; covering the player moves it to the first free
-    // cell (cell 0 when none is free).
-    void PlaceChara(u32 dwCell, const cEdChara& chara);
+    // cell (cell 0 when none is free). The placed copy's inherit flag 1 is
+    // clear.
+    void PlaceChara(u32 dwCell, const cEdChara& chara, cCellWatch* lpWatch = nullptr);
     void PlaceChara(u32 dwX, u32 dwY, const cEdChara& chara) { PlaceChara(CellOf(dwX, dwY), chara); }
     // The first check of every palette entry and placed entry; with
     // bItemRefs then the second check of each.

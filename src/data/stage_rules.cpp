@@ -93,7 +93,7 @@ cCellPos cStage::FindPlayer() const
     return cCellPos();
 }
 
-void cStage::KeepSinglePlayer()
+void cStage::KeepSinglePlayer(cCellWatch* lpWatch)
 {
     std::vector<u32> players;
     for (u32 y = 0; y < m_dwHeight; ++y)
@@ -102,16 +102,21 @@ void cStage::KeepSinglePlayer()
     if (players.size() < 2) return;
     players.pop_back();
     for (u32 c : players) {
+        if (lpWatch) lpWatch->BeforeCharaChange(c);
         m_vCharaGrid[c].SetDefault();
         m_vCharaGrid[c].m_wGraphic = 0;
     }
 }
 
-void cStage::PlaceChara(u32 dwCell, const cEdChara& chara)
+void cStage::PlaceChara(u32 dwCell, const cEdChara& chara, cCellWatch* lpWatch)
 {
     cEdChara placed = chara;
     if (placed.m_bbInherit.size() > 1) placed.m_bbInherit[1] = 0;
     cEdChara& target = SafeAt(m_vCharaGrid, dwCell);
+    auto watch = [lpWatch](u32 c) {
+        if (lpWatch) lpWatch->BeforeCharaChange(c);
+    };
+    watch(dwCell);
     if (target.m_cControl == 0 && placed.m_cControl == 0) {
         target = std::move(placed);
         return;
@@ -119,12 +124,18 @@ void cStage::PlaceChara(u32 dwCell, const cEdChara& chara)
     if (target.m_cControl == 0) {
         // The player that the new chara covers moves to the first free cell.
         const u32 dwFree = FirstFreeCharaCell(dwCell);
-        if (dwFree != dwCell) m_vCharaGrid[dwFree] = target;
+        if (dwFree != dwCell) {
+            watch(dwFree);
+            m_vCharaGrid[dwFree] = target;
+        }
     }
     if (placed.m_cControl == 0) {
         const cEdChara& empty = m_Palette.m_vChara.empty() ? EmptyCell<cEdChara>() : m_Palette.m_vChara[0];
-        for (cEdChara& cell : m_vCharaGrid)
-            if (cell.m_cControl == 0) cell = empty;
+        for (u32 c = 0; c < m_vCharaGrid.size(); ++c) {
+            if (m_vCharaGrid[c].m_cControl != 0 || c == dwCell) continue;
+            watch(c);
+            m_vCharaGrid[c] = empty;
+        }
     }
     target = std::move(placed);
 }

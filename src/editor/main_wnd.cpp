@@ -6,7 +6,7 @@
 #include "editor/message_loop.h"
 #include "app/win32/thread.h"
 #include "framework/wnd_list.h"
-#include "stage_editor/edit_state.h"
+#include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_edit_wnd.h"
 #include "world_map/world_map_wnd.h"
 
@@ -57,12 +57,8 @@ void cMainWnd::RebuildStageWindow(WPARAM)
 {
     Sleep(100);
     m_lpStageWnd.reset();
-    // The stage stays open across the rebuild.
-    std::string strPath = g_EditState.m_strStagePath;
-    u32 bHasPath = g_EditState.m_bHasPath;
-    g_EditState.Init();
-    g_EditState.m_strStagePath = strPath;
-    g_EditState.m_bHasPath = bHasPath;
+    // The stage stays open across the rebuild, unsaved changes included.
+    g_EditState.InitKeepingStage();
     g_WorldCursor.Reset();
     CreateStageWindow();
     m_lpStageWnd->CreatePaletteWindows();
@@ -116,7 +112,7 @@ void cMainWnd::OnCopyData(const COPYDATASTRUCT* lpData)
 {
     // dwData 0: the game program reports the end of a test play.
     if (!lpData || lpData->dwData != 0) return;
-    if (!g_EditState.m_strStagePath.empty()) g_EditState.m_Undo.ResizeForStage();
+    if (!g_EditState.m_strStagePath.empty()) g_EditState.ClearUndo();
     if (m_lpStageWnd && m_lpStageWnd->GetHwnd()) SetActiveWindow(m_lpStageWnd->GetHwnd());
     g_EditState.m_bTestPlay = 0;
 }

@@ -1,10 +1,11 @@
 #include "editor/project_load.h"
 
 #include "app/game_palette.h"
+#include "app/log.h"
 #include "data/project_data.h"
 #include "data/project_loader.h"
 #include "framework/bitmap_slots.h"
-#include "stage_editor/edit_state.h"
+#include "stage_editor/engine/edit_state.h"
 
 namespace {
 
@@ -38,6 +39,6 @@ bool LoadLastStage(const std::string& strPath)
     const bool bLoaded = OpenLastStage(g_Stage, strPath);
     g_EditState.m_strStagePath = bLoaded ? strPath : std::string();
     g_EditState.m_bHasPath = bLoaded ? 1 : 0;
-    g_EditState.m_Undo.ResizeForStage();
+    g_EditState.ResizeUndo(g_Stage, static_cast<s64>(GetFreePhysMemory()));
     return bLoaded;
 }

@@ -21,7 +21,7 @@
 #include "framework/env_info_wait.h"
 #include "framework/hook.h"
 #include "framework/wnd_list.h"
-#include "stage_editor/edit_state.h"
+#include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_edit_wnd.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/host.h"
 #include "resources/resource.h"
-#include "stage_editor/edit_state.h"
+#include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_refresh.h"
 
 cDataMoveDlg::cDataMoveDlg(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegistry,

@@ -65,6 +65,10 @@ void cWin32Host::GetMemoryStatus(cMemoryStatus& status)
     status.dwAvailPhys = Saturate(ms.dwAvailPhys);
     status.dwTotalVirtual = Saturate(ms.dwTotalVirtual);
     status.dwAvailVirtual = Saturate(ms.dwAvailVirtual);
+    MEMORYSTATUSEX mx;
+    memset(&mx, 0, sizeof mx);
+    mx.dwLength = sizeof mx;
+    status.qwAvailPhys = GlobalMemoryStatusEx(&mx) ? mx.ullAvailPhys : ms.dwAvailPhys;
 }
 
 double MeasureCpuClock()

@@ -9,7 +9,7 @@
 #include "editor/message_loop.h"
 #include "app/win32/thread.h"
 #include "database_editor/database_dlg.h"
-#include "stage_editor/edit_state.h"
+#include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_edit_wnd.h"
 #include "win_test_util.h"
 

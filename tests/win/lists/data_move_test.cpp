@@ -11,7 +11,7 @@
 #include "framework/wnd_list.h"
 #include "resources/resource.h"
 #include "stage_editor/data_move_dlg.h"
-#include "stage_editor/edit_state.h"
+#include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_refresh.h"
 #include "support/win32/win_test.h"
 
