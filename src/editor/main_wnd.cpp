@@ -2,6 +2,7 @@
 
 #include "app/fatal.h"
 #include "app/global_order.h"
+#include "app/log.h"
 #include "data/project_data.h"
 #include "editor/message_loop.h"
 #include "app/win32/thread.h"
@@ -112,7 +113,7 @@ void cMainWnd::OnCopyData(const COPYDATASTRUCT* lpData)
 {
     // dwData 0: the game program reports the end of a test play.
     if (!lpData || lpData->dwData != 0) return;
-    if (!g_EditState.m_strStagePath.empty()) g_EditState.ClearUndo();
+    if (!g_EditState.m_strStagePath.empty()) g_EditState.ResizeUndo(g_Stage, static_cast<s64>(GetFreePhysMemory()));
     if (m_lpStageWnd && m_lpStageWnd->GetHwnd()) SetActiveWindow(m_lpStageWnd->GetHwnd());
     g_EditState.m_bTestPlay = 0;
 }
