@@ -4,6 +4,8 @@
 #include "app/log.h"
 #include "data/project_paths.h"
 
+eSettingsLoad g_SettingsLoad = eSettingsLoad::kMissing;
+
 eSettingsLoad LoadEditorSettings(cEdData& settings)
 {
     const char* lpPath = g_strPath[kPathEditConfig];

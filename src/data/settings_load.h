@@ -11,6 +11,10 @@ enum class eSettingsLoad {
     kRefused,  // never written over
 };
 
+// How start-up found the settings' file: a refused one is never written
+// over, by shutdown nor by the windows that save their places meanwhile.
+extern eSettingsLoad g_SettingsLoad;
+
 // Reads the settings; a failure writes "EditConfig.Load 失敗" to the error
 // log and leaves the defaults.
 eSettingsLoad LoadEditorSettings(cEdData& settings);

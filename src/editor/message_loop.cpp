@@ -6,6 +6,7 @@
 #include "editor/main_wnd.h"
 #include "database_editor/database_dlg.h"
 #include "framework/wnd_list.h"
+#include "stage_editor/palette_wnd.h"
 #include "stage_editor/stage_edit_wnd.h"
 #include "world_map/world_map_wnd.h"
 

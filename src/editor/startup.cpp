@@ -31,9 +31,6 @@ const char* const kVersionText = "950";
 const char* const kBuildFolder = "C:\\Tarvenol\\Editor";
 
 bool g_bStarted = false;
-// How start-up found the editor settings' file: a refused one is never
-// written over.
-eSettingsLoad g_SettingsLoad = eSettingsLoad::kMissing;
 
 // The sound manager's one-slot lists of background music.
 cOggSlot g_aOggList[1] = {{"bgm\\Free.ogg", 100}};

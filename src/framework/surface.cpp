@@ -1,5 +1,6 @@
 #include "framework/surface.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 #include <vector>
@@ -215,6 +216,16 @@ void cSurface::Fill(COLORREF color)
 {
     if (!m_hDC) return;
     SetPen(PS_SOLID, 1, color);
+    if (m_lpBits && GetBits() == 32) {
+        // Straight into the pixels: a DIB row is blue, green, red, unused.
+        GdiFlush();
+        const u32 dwPixel = (GetRValue(color) << 16) | (GetGValue(color) << 8) | GetBValue(color);
+        for (s32 y = 0; y < m_nHeight; ++y) {
+            u32* lpRow = reinterpret_cast<u32*>(GetPixels() + static_cast<size_t>(y) * GetStride());
+            std::fill(lpRow, lpRow + m_nWidth, dwPixel);
+        }
+        return;
+    }
     for (s32 y = 0; y < m_nHeight; ++y) Line(0, y, m_nWidth, y);
 }
 

@@ -428,6 +428,19 @@ void cWndBase::AddToolbarButtons(const cToolbarButton* lpButtons, int nCount, u1
     AddButtons(m_hTooltip, m_hWnd, m_hToolbar, lpButtons, nCount, nFirst, false);
 }
 
+void cWndBase::AddToolbarButtonsFromFile(const cToolbarButton* lpButtons, int nCount, const char* lpPath)
+{
+    if (!m_hToolbar || nCount <= 0) return;
+    HBITMAP hBitmap = static_cast<HBITMAP>(
+        LoadImageA(nullptr, lpPath, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_LOADMAP3DCOLORS | LR_LOADTRANSPARENT));
+    if (!hBitmap) ErrLogPrintf("%s が読み込めません", lpPath);
+    TBADDBITMAP ab = {nullptr, reinterpret_cast<UINT_PTR>(hBitmap)};
+    int nFirst = static_cast<int>(SendMessageA(m_hToolbar, TB_ADDBITMAP, static_cast<WPARAM>(nCount),
+                                               reinterpret_cast<LPARAM>(&ab)));
+    if (hBitmap) DeleteObject(hBitmap);
+    AddButtons(m_hTooltip, m_hWnd, m_hToolbar, lpButtons, nCount, nFirst, false);
+}
+
 void cWndBase::AddStdToolbarButtons(const cToolbarButton* lpButtons, int nCount)
 {
     if (!m_hToolbar || nCount <= 0) return;

@@ -98,6 +98,8 @@ public:
     void PopupMenu(HMENU hMenu);
     void AddAccelerator(HWND hTarget, u16 wResId);
     void AddToolbarButtons(const cToolbarButton* lpButtons, int nCount, u16 wBitmapId);
+    // The same with the images from a bitmap file of 16 x 15 pixel images.
+    void AddToolbarButtonsFromFile(const cToolbarButton* lpButtons, int nCount, const char* lpPath);
     void AddStdToolbarButtons(const cToolbarButton* lpButtons, int nCount);
     // Closes a modeless window and takes it out of the registry.
     void DestroyWnd();

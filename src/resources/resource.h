@@ -18,8 +18,33 @@
 #define IDC_MESSAGE_TEXT 1017
 #define IDC_INPUT_LABEL 1075
 
-// The stage editor window.
+// The stage editor window: its dialog, icon, menu, toolbar and status bar.
 #define IDD_STAGE_EDIT 104
+#define IDI_STAGE_EDIT 103
+#define IDR_MENU_STAGE 128
+#define IDC_STAGE_TOOLBAR 124
+#define IDC_STATUS_BAR 1
+
+// The stage options dialog.
+#define IDD_STAGE_OPTION 195
+#define IDC_UNDO_DEPTH 1036
+#define IDC_UNDO_DEPTH_SPIN 1037
+#define IDC_WHEEL_MODE 1288
+
+// The chara group window: check boxes 1453 (group 0), 1413 to 1452 (groups
+// 1 to 40) and 1454 to 1472 (groups 41 to 59).
+#define IDD_CHARA_GROUP 271
+#define IDC_GROUP_FIRST 1413
+#define IDC_GROUP_LAST 1472
+
+// The palette windows (a stand-in of the real ones: the list of entries and
+// the tool buttons).
+#define IDD_PALETTE 103
+#define IDC_PALETTE_LIST 1412
+
+// The stand-in of a window that is still to come.
+#define IDD_STANDIN 9000
+#define IDC_STANDIN_TEXT 9001
 
 // Accelerator tables of the lists (the first also carries the stage
 // window's keys) and the lists' popup menus, by (main or sub-list, set).

@@ -10,6 +10,7 @@
 // blocks, 1 charas, 2 items.
 void RefreshStageInheritance(u32 bStage, u32 dwKind);
 
-// The pass that RefreshStageInheritance runs; tests install their own.
+// The pass that RefreshStageInheritance runs: the open stage's, unless a
+// test installs its own (an empty one puts the stage's back).
 using tStageInheritRefresh = std::function<void(u32 bStage, u32 dwKind)>;
 void SetStageInheritRefresh(tStageInheritRefresh refresh);

@@ -15,6 +15,22 @@ cScrollStep WheelScroll(u16 wDelta, u32 dwWheelMode, bool bCtrl)
     return step;
 }
 
+bool IsStageKeyCommand(u16 wId)
+{
+    switch (wId) {
+    case kKeyNewStage:
+    case kKeyOpenStage:
+    case kKeySave:
+    case kKeyTestPlay:
+    case kKeyRedo:
+    case kKeyUndo:
+    case kKeyTestPlayGame:
+        return true;
+    default:
+        return false;
+    }
+}
+
 namespace {
 
 const u16 kAlwaysEnabled[] = {

@@ -67,6 +67,11 @@ enum : u16 {
     kToolTestPlayGame = 40134,
 };
 
+// The keys of accelerator table 105 that the palette and group windows pass
+// on to the stage window: Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+T, Ctrl+Y, Ctrl+Z
+// and Ctrl+G.
+bool IsStageKeyCommand(u16 wId);
+
 // What the menu and the toolbar show.
 struct cEditorState {
     bool bStageOpen = false;
