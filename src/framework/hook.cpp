@@ -25,9 +25,20 @@ bool IsComposing(HWND hWnd, bool bReportMissing)
     return bComposing;
 }
 
+// A menu is open on this thread: its keys are the menu's own.
+bool IsInMenuMode()
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE);
+}
+
 LRESULT CALLBACK KeyboardProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode < 0 || nCode == HC_NOREMOVE) return CallNextHookEx(g_hHook, nCode, wParam, lParam);
+    // A copy posted to the dialog would reach the menu's own loop as a
+    // second key press.
+    if (IsInMenuMode()) return CallNextHookEx(g_hHook, nCode, wParam, lParam);
     HWND hActive = GetActiveWindow();
     cHook* lpHook = hActive ? static_cast<cHook*>(GetPropA(hActive, kHookProp)) : nullptr;
     const bool bKeyUp = (static_cast<u32>(lParam) & 0x80000000u) != 0;

@@ -239,7 +239,7 @@ LRESULT cStageEditWnd::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_RBUTTONDBLCLK:
-        OnMouse(uMsg, lParam);
+        OnMouse(uMsg, wParam, lParam);
         break;
     case WM_MOUSEWHEEL:
         OnWheel(wParam);
@@ -255,7 +255,7 @@ LRESULT cStageEditWnd::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
     return lResult;
 }
 
-void cStageEditWnd::OnMouse(UINT uMsg, LPARAM lParam)
+void cStageEditWnd::OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam)
 {
     if (!g_EditState.m_bHasPath || !m_bReady) return;
     static const struct {
@@ -271,7 +271,9 @@ void cStageEditWnd::OnMouse(UINT uMsg, LPARAM lParam)
         if (m.uMsg == uMsg) in.eMsg = m.eMsg;
     in.nX = GET_X_LPARAM(lParam) - m_rcView.left;
     in.nY = GET_Y_LPARAM(lParam) - m_rcView.top;
-    in.bLeftHeld = IsKeyDownNow(VK_LBUTTON);
+    // The left button as it was when the message arose: the press itself
+    // counts as held even when the button is up again by now.
+    in.bLeftHeld = (wParam & MK_LBUTTON) != 0 || uMsg == WM_LBUTTONDOWN;
     in.bShift = IsKeyDownNow(VK_SHIFT);
     m_lpTools->OnMouse(in, Viewport());
 }

@@ -131,7 +131,7 @@ private:
     void OnSize();
     void OnScroll(bool bVertical);
     void OnWheel(WPARAM wParam);
-    void OnMouse(UINT uMsg, LPARAM lParam);
+    void OnMouse(UINT uMsg, WPARAM wParam, LPARAM lParam);
     bool OnKeyDown(WPARAM wParam);
     void OnDestroy();
     void ReadScrollPos();

@@ -12,21 +12,6 @@
 #include "entry_test_util.h"
 #include "flow_test_util.h"
 
-// Long files: the sizes and the first difference, with some bytes around it.
-inline ::testing::AssertionResult SameFileBytes(const std::vector<u8>& expected, const std::vector<u8>& actual)
-{
-    if (expected == actual) return ::testing::AssertionSuccess();
-    size_t n = 0;
-    while (n < expected.size() && n < actual.size() && expected[n] == actual[n]) ++n;
-    auto around = [n](const std::vector<u8>& b) {
-        const size_t nFrom = n < 16 ? 0 : n - 16;
-        return Hex(std::vector<u8>(b.begin() + std::min(nFrom, b.size()), b.begin() + std::min(n + 16, b.size())));
-    };
-    return ::testing::AssertionFailure() << "sizes " << expected.size() << " and " << actual.size()
-                                         << ", first difference at byte " << n << "\n  expected ..." << around(expected)
-                                         << "\n  actual   ..." << around(actual);
-}
-#define EXPECT_FILE_BYTES(expected, actual) EXPECT_TRUE(SameFileBytes(expected, actual))
 
 // An entry as a palette file holds it: checked as it is written.
 template <class D>

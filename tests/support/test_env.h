@@ -4,6 +4,7 @@
 // the fatal-error flag clear and the data version at 950.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -42,3 +43,19 @@ std::string FixturePath(const std::string& strName);
 // Hex dump for readable failures.
 std::string Hex(const std::vector<u8>& bytes);
 #define EXPECT_BYTES(expected, actual) EXPECT_EQ(Hex(expected), Hex(actual))
+
+// Long files: the sizes and the first difference, with some bytes around it.
+inline ::testing::AssertionResult SameFileBytes(const std::vector<u8>& expected, const std::vector<u8>& actual)
+{
+    if (expected == actual) return ::testing::AssertionSuccess();
+    size_t n = 0;
+    while (n < expected.size() && n < actual.size() && expected[n] == actual[n]) ++n;
+    auto around = [n](const std::vector<u8>& b) {
+        const size_t nFrom = n < 16 ? 0 : n - 16;
+        return Hex(std::vector<u8>(b.begin() + std::min(nFrom, b.size()), b.begin() + std::min(n + 16, b.size())));
+    };
+    return ::testing::AssertionFailure() << "sizes " << expected.size() << " and " << actual.size()
+                                         << ", first difference at byte " << n << "\n  expected ..." << around(expected)
+                                         << "\n  actual   ..." << around(actual);
+}
+#define EXPECT_FILE_BYTES(expected, actual) EXPECT_TRUE(SameFileBytes(expected, actual))

@@ -11,6 +11,7 @@
 #include "database_editor/database_dlg.h"
 #include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_edit_wnd.h"
+#include "support/win32/main_window.h"
 #include "win_test_util.h"
 
 namespace {
@@ -21,33 +22,12 @@ protected:
     void SetUp() override
     {
         cWinTest::SetUp();
-        static bool s_bRegistered = false;
-        if (!s_bRegistered) {
-            WNDCLASSEXA wc = {};
-            wc.cbSize = sizeof wc;
-            wc.lpfnWndProc = MainWndProc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = kMainWindowClass;
-            ASSERT_TRUE(RegisterClassExA(&wc));
-            s_bRegistered = true;
-        }
-        g_MainWnd.SetGeometry(640, 480, 100, 100, 640, 480, WS_POPUP | WS_OVERLAPPEDWINDOW, 0, 0, 0, 0);
-        m_hMain = CreateWindowExA(0, kMainWindowClass, "Tarvenol", 0, 9999, 9999, g_MainWnd.GetWndWidth(),
-                                  g_MainWnd.GetWndHeight(), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        m_hMain = CreateEditorWindows();
         ASSERT_TRUE(m_hMain);
-        g_MainWnd.Attach(0, nullptr, nullptr);
-        g_MainWnd.CreateStageWindow();
-        ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
-        g_bAppActive = 0;
     }
     void TearDown() override
     {
-        g_MainWnd.DeleteStageWnd();
-        if (IsWindow(m_hMain)) DestroyWindow(m_hMain);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        g_bAppActive = 0;
+        DestroyEditorWindows(m_hMain);
         cWinTest::TearDown();
     }
     HWND m_hMain = nullptr;
@@ -167,8 +147,9 @@ TEST_F(MainWindow, ActivationCopyDataAndRebuild)
     SendMessageA(m_hMain, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&cds));
     EXPECT_EQ(g_EditState.m_bTestPlay, 0u);
 
-    // The rebuild keeps the stage path and the registry holds the new window
-    // only.
+    // The rebuild keeps the stage path and a running test play; the registry
+    // holds the new windows only: the stage window, its six palette windows
+    // and the group window.
     g_EditState.m_strStagePath = "data\\stg4\\a.stg4_950";
     g_EditState.m_bHasPath = 1;
     g_EditState.m_bTestPlay = 1;
@@ -178,11 +159,12 @@ TEST_F(MainWindow, ActivationCopyDataAndRebuild)
     SendMessageA(m_hMain, WM_USER, 1, 0);
     EXPECT_FALSE(IsWindow(hOld));
     ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
-    EXPECT_EQ(g_WndList.WndCount(), 1u);
+    EXPECT_EQ(g_WndList.WndCount(), 8u);
     EXPECT_TRUE(g_WndList.Contains(StageWnd()));
     EXPECT_EQ(g_EditState.m_strStagePath, "data\\stg4\\a.stg4_950");
     EXPECT_EQ(g_EditState.m_bHasPath, 1u);
-    EXPECT_EQ(g_EditState.m_bTestPlay, 0u);
+    EXPECT_EQ(g_EditState.m_bTestPlay, 1u);
+    g_EditState.m_bTestPlay = 0;
     ASSERT_EQ(g_WorldCursor.m_vRecord.size(), 1u);
     EXPECT_EQ(g_WorldCursor.m_lpCurrent, &g_WorldCursor.m_vRecord[0]);
     EXPECT_EQ(g_WorldCursor.m_vRecord[0][0], 0u);

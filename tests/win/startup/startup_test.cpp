@@ -16,7 +16,7 @@
 #include "data/edit_config.h"
 #include "data/project_data.h"
 #include "editor/game_program.h"
-#include "editor_process.h"
+#include "support/win32/editor_process.h"
 #include "sample_project.h"
 #include "support/test_env.h"
 #include "support/win32/win_test.h"
@@ -168,10 +168,12 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
     ASSERT_EQ(settings.SaveFile(kSettings), 1u);
     SetBackupSchedule(24, GetTickCount() / 60000);
     const std::vector<u8> options = ReadFileBytes(kOptions);
+    // The stage window's title names the stage it opened.
+    const std::string strTitle = std::string(kStageTitle) + "  " + kDefaultStage;
     {
         cEditorProcess editor;
         ASSERT_TRUE(editor.Start(strProject));
-        ASSERT_TRUE(editor.WaitForWindow(kDialogClass, kStageTitle));
+        ASSERT_TRUE(editor.WaitForWindow(kDialogClass, strTitle.c_str()));
         ASSERT_TRUE(WaitFor(StartUpEnded)) << Report();
         EXPECT_NE(Report().find("\nSheet Rate : OK\n"), std::string::npos) << Report();
         EXPECT_EQ(Quit(editor), 0);
@@ -184,7 +186,7 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
     SetBackupSchedule(0, 0);
     cEditorProcess editor;
     ASSERT_TRUE(editor.Start(strProject));
-    ASSERT_TRUE(editor.WaitForWindow(kDialogClass, kStageTitle));
+    ASSERT_TRUE(editor.WaitForWindow(kDialogClass, strTitle.c_str()));
     ASSERT_TRUE(WaitFor(StartUpEnded)) << Report();
     const u32 dwNow = GetTickCount() / 60000;
     EXPECT_EQ(SnapshotFolder("project\\data_backup"), SnapshotFolder("project\\data"));

@@ -32,6 +32,7 @@ public:
     bool WaitForExit(DWORD& dwCode, DWORD dwTimeoutMs = 20000);
     bool HasEnded() const;
     DWORD ProcessId() const { return m_Info.dwProcessId; }
+    HANDLE ProcessHandle() const { return m_Info.hProcess; }
 
 private:
     PROCESS_INFORMATION m_Info = {};

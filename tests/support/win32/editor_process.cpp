@@ -1,4 +1,4 @@
-#include "editor_process.h"
+#include "support/win32/editor_process.h"
 
 #include "support/win32/dialog_driver.h"
 #include "support/win32/win_test.h"

@@ -1,0 +1,280 @@
+// The stage editor as the user meets it: the real Tarvenol.exe on a copy of
+// the sample project whose last stage is a fixture stage. The mouse and the
+// keyboard (SendInput) pick, stamp, draw lines and rectangles, fill, undo
+// and redo by keys and by the toolbar, clear the stage from the menu and
+// save it; the saved file must equal the core writer's after the engine
+// applied the same input to the same stage here. Then the stage options,
+// the chara group window, and closing a modified stage.
+#include <gtest/gtest.h>
+
+#include "app/file_system.h"
+#include "data/edit_config.h"
+#include "data/project_loader.h"
+#include "data/project_paths.h"
+#include "editor_session.h"
+#include "resource.h"
+#include "sample_project.h"
+#include "stage_editor/engine/view_rules.h"
+#include "support/test_env.h"
+#include "support/win32/dialog_driver.h"
+#include "support/win32/win_test.h"
+
+namespace {
+
+const char* const kFixture = "data\\stg4\\fixture.stg4_950";
+const char* const kTitle = "Tarvenol  data\\stg4\\fixture.stg4_950";
+const char* const kExpected = "expected.stg4_950";
+// The stage palette's slime, which the fixture puts into chara group 12.
+constexpr u16 kSlime = 2;
+
+bool WaitFor(const std::function<bool()>& done, DWORD dwTimeoutMs = 10000)
+{
+    const DWORD dwStart = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - dwStart >= dwTimeoutMs) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+class StageEditorExe : public cCoreTest {
+protected:
+    void SetUp() override
+    {
+        cCoreTest::SetUp();
+        std::string strError;
+        ASSERT_TRUE(MakeSampleProject("project", strError, true)) << strError;
+        ASSERT_TRUE(FileSystem().SetCurrentFolder("project"));
+        ASSERT_TRUE(FileSystem().GetCurrentFolder(m_strProject));
+        ASSERT_TRUE(LoadProjectData());
+        MakeFixtureStage();
+        WriteSettings();
+    }
+    void TearDown() override
+    {
+        RemoveProjectContext();
+        g_Stage.New();
+        cCoreTest::TearDown();
+    }
+
+    // The sample's default stage, 15 rows higher at the top, with its slimes
+    // in chara group 12.
+    void MakeFixtureStage()
+    {
+        ASSERT_TRUE(g_Stage.LoadFile("data\\stg4\\Default.stg4_950"));
+        ASSERT_TRUE(g_Stage.SetSize(40, 30, 0, 1));
+        cEdChara& slime = g_Stage.m_Palette.m_vChara[kSlime];
+        slime.m_cHasGroup = 1;
+        slime.m_wGroupNo = 12;
+        for (cEdChara& c : g_Stage.m_vCharaGrid)
+            if (c.m_wGraphic == slime.m_wGraphic) {
+                c.m_cHasGroup = 1;
+                c.m_wGroupNo = 12;
+            }
+        ASSERT_TRUE(g_Stage.SaveFile(kFixture));
+    }
+    // The fixture as the last stage; the stage window at the screen's corner
+    // with its view at full size; every palette window and the group window
+    // shown.
+    static void WriteSettings()
+    {
+        cEditConfig config;
+        config.m_strLastStage = kFixture;
+        config.m_WndPos[0].m_dwValid = 1;
+        config.m_WndPos[0].m_nWidth = 640;
+        config.m_WndPos[0].m_nHeight = 480;
+        for (u32 i = 1; i <= 7; ++i) {
+            cWndPos& p = config.m_WndPos[i];
+            p.m_dwValid = 1;
+            p.m_nX = 720;
+            p.m_nY = i == 7 ? 520 : 20 + static_cast<s32>(i % 2) * 250;
+            p.m_dwVisible = 1;
+        }
+        FileSystem().MakeFolder("e_data");
+        ASSERT_TRUE(config.SaveFile(g_strPath[kPathEditConfig]));
+    }
+    // The stage as the core writes it after the mirror's edits.
+    static std::vector<u8> Expected()
+    {
+        EXPECT_TRUE(g_Stage.SaveFile(kExpected));
+        return ReadFileBytes(kExpected);
+    }
+    static void Load(cMirror& mirror)
+    {
+        ASSERT_TRUE(OpenLastStage(g_Stage, kFixture));
+        mirror.Begin();
+    }
+    // The palette windows' tool command, as their toolbar sends it.
+    void Tool(cEditorSession& s, cMirror& m, s32 nTool)
+    {
+        static const u16 kCommands[kTools] = {40044, 40045, 40046, 40047, 40087};
+        HWND hPalette = s.Window("[ステージ]ブロックパレット");
+        ASSERT_TRUE(hPalette);
+        PostMessageA(hPalette, WM_COMMAND, kCommands[nTool], 0);
+        s.Settle();
+        m.State().SetTool(nTool);
+    }
+    void ClickBoth(cEditorSession& s, cMirror& m, s32 x, s32 y, bool bShift = false)
+    {
+        s.Click(x, y, bShift);
+        m.Click(x, y, bShift);
+    }
+    void DragBoth(cEditorSession& s, cMirror& m, s32 x0, s32 y0, s32 x1, s32 y1, bool bRight, bool bShift = false)
+    {
+        s.Drag(x0, y0, x1, y1, bRight, bShift);
+        m.Drag(x0, y0, x1, y1, bRight, bShift);
+    }
+    // Runs the stage options dialog from the menu: depth and wheel typed and
+    // chosen, then OK or Cancel.
+    static void StageOptions(cEditorSession& s, const char* lpDepth, int nWheel, int nButton)
+    {
+        s.Menu({VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, 'O'});
+        HWND hDlg = s.Window("ステージオプション");
+        ASSERT_TRUE(hDlg);
+        SetDlgItemTextA(hDlg, 1036, lpDepth);
+        SendDlgItemMessageA(hDlg, 1288, CB_SETCURSEL, static_cast<WPARAM>(nWheel), 0);
+        s.Settle();
+        ClickButton(hDlg, nButton);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(hDlg); }));
+        s.Settle();
+    }
+    // Closes the stage window as its close box does and answers the save
+    // question.
+    static void CloseAnswering(cEditorSession& s, int nAnswer)
+    {
+        PostMessageA(s.Stage(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        std::string strText;
+        HWND hBox = s.Process().WaitForMessageBox("保存確認", strText);
+        ASSERT_TRUE(hBox);
+        EXPECT_EQ(strText, "ステージが変更された可能性があります。\n保存しますか？");
+        cEditorProcess::Answer(hBox, nAnswer);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(hBox); }));
+    }
+
+    std::string m_strProject;
+};
+
+TEST_F(StageEditorExe, EditingByMouseAndKeysSavesWhatTheEngineWrites)
+{
+    cMirror mirror;
+    Load(mirror);
+    cEditorSession s;
+    ASSERT_TRUE(s.Start(m_strProject, kTitle));
+    EXPECT_EQ(s.ScrollPos(false), 0);
+    EXPECT_EQ(s.ScrollPos(true), 15) << "the player's row minus 7, kept inside the stage";
+
+    // A stage is open, nothing to undo yet, the block layer current.
+    EXPECT_EQ(s.ButtonState(kToolLayerBlock), TBSTATE_ENABLED | TBSTATE_CHECKED);
+    EXPECT_EQ(s.ButtonState(kToolLayerChara), TBSTATE_ENABLED);
+    EXPECT_EQ(s.ButtonState(kCmdUndo), 0);
+    EXPECT_EQ(s.ButtonState(kToolTestPlay), TBSTATE_ENABLED);
+
+    // The bricks with the question block picked, stamped, drawn as a line
+    // and as a rectangle, then a fill of the sky undone and redone.
+    DragBoth(s, mirror, 7, 24, 9, 24, true);
+    ClickBoth(s, mirror, 2, 18);
+    EXPECT_EQ(s.ButtonState(kCmdUndo), TBSTATE_ENABLED);
+    Tool(s, mirror, kToolLine);
+    DragBoth(s, mirror, 1, 16, 12, 20, false);
+    Tool(s, mirror, kToolRect);
+    DragBoth(s, mirror, 17, 18, 14, 16, false);
+    Tool(s, mirror, kToolFill);
+    ClickBoth(s, mirror, 0, 15);
+    s.Keys({VK_CONTROL, 'Z'});
+    mirror.State().Undo(g_Stage);
+    EXPECT_EQ(s.ButtonState(kCmdRedo), TBSTATE_ENABLED);
+    s.Keys({VK_CONTROL, 'Y'});
+    mirror.State().Redo(g_Stage);
+    s.ClickToolbar(kCmdUndo);
+    mirror.State().Undo(g_Stage);
+    s.ClickToolbar(kCmdRedo);
+    mirror.State().Redo(g_Stage);
+    s.ClickToolbar(kCmdUndo);
+    mirror.State().Undo(g_Stage);
+
+    // Shift picks and stamps all three layers: the player goes along.
+    Tool(s, mirror, kToolPen);
+    DragBoth(s, mirror, 1, 27, 3, 28, true, true);
+    ClickBoth(s, mirror, 6, 16, true);
+
+    // The menu's clear-all, asked first, then undone.
+    s.Menu({VK_RIGHT, VK_DOWN, 'C', 'A'});
+    std::string strText;
+    HWND hBox = s.Process().WaitForMessageBox("データクリアの確認", strText);
+    ASSERT_TRUE(hBox);
+    EXPECT_EQ(strText, "全ての配置データ（ブロック・キャラ・アイテム）をクリアしますか？");
+    cEditorProcess::Answer(hBox, IDYES);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(hBox); }));
+    s.Settle();
+    mirror.Tools().ClearLayers(kMaskAll);
+    s.Keys({VK_CONTROL, 'Z'});
+    mirror.State().Undo(g_Stage);
+
+    // The chara layer from the toolbar shows the group window: group 12 is
+    // in use.
+    s.ClickToolbar(kToolLayerChara);
+    mirror.State().SetLayer(kLayerChara);
+    EXPECT_EQ(s.ButtonState(kToolLayerChara), TBSTATE_ENABLED | TBSTATE_CHECKED);
+    HWND hGroups = s.Window("キャラのグループ情報");
+    ASSERT_TRUE(hGroups);
+    EXPECT_TRUE(IsWindowVisible(hGroups));
+    EXPECT_EQ(IsDlgButtonChecked(hGroups, 1424), BST_CHECKED);
+    EXPECT_EQ(WindowText(GetDlgItem(hGroups, 1424)), "12");
+    EXPECT_EQ(IsDlgButtonChecked(hGroups, 1453), BST_UNCHECKED);
+
+    // Ctrl+S writes what the core writer writes for the mirror's stage.
+    const std::vector<u8> before = ReadFileBytes(kFixture);
+    s.Keys({VK_CONTROL, 'S'});
+    ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(kFixture) != before; }));
+    s.Settle();
+    EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+
+    // The stage options: a depth and the wheel's direction; Cancel keeps
+    // both. A forward turn scrolls up in the vertical mode.
+    StageOptions(s, "5", 1, IDC_OK);
+    g_Stage.m_dwUndoDepth = 5;
+    mirror.State().ResizeUndo(g_Stage, s64(1) << 40);
+    EXPECT_EQ(s.ButtonState(kCmdUndo), 0) << "a new depth empties the history";
+    s.Wheel(1, false);
+    EXPECT_EQ(s.ScrollPos(true), 14);
+    EXPECT_EQ(s.ScrollPos(false), 0);
+    s.Wheel(-1, true);
+    EXPECT_EQ(s.ScrollPos(false), 1) << "Ctrl turns the axis";
+    StageOptions(s, "9", 0, IDC_CANCEL);
+    s.Wheel(1, false);
+    EXPECT_EQ(s.ScrollPos(true), 13);
+    mirror.View().nScrollX = s.ScrollPos(false);
+    mirror.View().nScrollY = s.ScrollPos(true);
+    // The options marked the stage modified; the depth is stored with it.
+    const std::vector<u8> before5 = ReadFileBytes(kFixture);
+    s.Keys({VK_CONTROL, 'S'});
+    ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(kFixture) != before5; }));
+    s.Settle();
+    EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+
+    // Closing a modified stage: Cancel keeps the editor, No leaves the file.
+    const std::vector<u8> saved = ReadFileBytes(kFixture);
+    ClickBoth(s, mirror, 10, 20);
+    CloseAnswering(s, IDCANCEL);
+    s.Settle();
+    EXPECT_FALSE(s.Process().HasEnded());
+    EXPECT_TRUE(IsWindow(s.Stage()));
+    CloseAnswering(s, IDNO);
+    DWORD dwCode = 99;
+    ASSERT_TRUE(s.Process().WaitForExit(dwCode));
+    EXPECT_EQ(dwCode, 0u);
+    EXPECT_EQ(ReadFileBytes(kFixture), saved);
+
+    // Yes saves: the depth the options set is in the file.
+    Load(mirror);
+    EXPECT_EQ(g_Stage.m_dwUndoDepth, 5u);
+    cEditorSession again;
+    ASSERT_TRUE(again.Start(m_strProject, kTitle));
+    DragBoth(again, mirror, 3, 18, 3, 18, true);
+    ClickBoth(again, mirror, 15, 17);
+    CloseAnswering(again, IDYES);
+    ASSERT_TRUE(again.Process().WaitForExit(dwCode));
+    EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+}
+
+}  // namespace

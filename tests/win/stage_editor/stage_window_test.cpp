@@ -1,0 +1,172 @@
+// The stage editor window in this process, with the top-level window that
+// rebuilds it: its menu and toolbar as the stage and the history change,
+// the commands that need a stage, the view toggles, the title, and the save
+// questions of closing a stage and closing the editor, whose answers come
+// from the test's host.
+#include <gtest/gtest.h>
+
+#include "app/file_system.h"
+#include "data/project_data.h"
+#include "editor/main_wnd.h"
+#include "stage_editor/chara_group_wnd.h"
+#include "stage_editor/engine/view_rules.h"
+#include "stage_editor/palette_wnd.h"
+#include "stage_editor/stage_edit_wnd.h"
+#include "support/win32/dialog_driver.h"
+#include "support/win32/main_window.h"
+#include "support/win32/win_test.h"
+
+namespace {
+
+const char* const kPath = "data\\stg4\\a.stg4_950";
+
+class StageWindow : public cWinTest {
+protected:
+    void SetUp() override
+    {
+        cWinTest::SetUp();
+        g_Stage.New();
+        g_EditConfig = cEditConfig();
+        g_EditState.Init();
+        m_hMain = CreateEditorWindows();
+        ASSERT_TRUE(m_hMain);
+    }
+    void TearDown() override
+    {
+        DestroyEditorWindows(m_hMain);
+        g_EditState.Init();
+        cWinTest::TearDown();
+    }
+    // A stage is open: the window rebuilt around it.
+    void OpenStage()
+    {
+        g_EditState.m_strStagePath = kPath;
+        g_EditState.m_bHasPath = 1;
+        g_Stage.m_dwUndoDepth = 3;
+        g_EditState.ResizeUndo(g_Stage, s64(1) << 40);
+        Rebuild();
+    }
+    void Rebuild()
+    {
+        SendMessageA(m_hMain, WM_USER, 1, 0);
+        ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
+    }
+    static HWND Stage() { return StageWnd()->GetHwnd(); }
+    static void Command(u16 wId) { SendMessageA(Stage(), WM_COMMAND, wId, 0); }
+    static UINT MenuState(u16 wId) { return GetMenuState(GetMenu(Stage()), wId, MF_BYCOMMAND); }
+    static LRESULT ButtonState(u16 wId)
+    {
+        return SendMessageA(GetDlgItem(Stage(), 124), TB_GETSTATE, wId, 0);
+    }
+
+    HWND m_hMain = nullptr;
+};
+
+TEST_F(StageWindow, MenuAndToolbarFollowTheStageTheLayerAndTheHistory)
+{
+    // No stage: the stage commands are greyed, the project ones are not.
+    for (u16 wId : {kCmdSave, kCmdCloseStage, kCmdUndo, kCmdLayerBlock, kCmdStageOptions, kCmdTestPlay})
+        EXPECT_TRUE(MenuState(wId) & MF_GRAYED) << wId;
+    for (u16 wId : {kCmdNewStage, kCmdOpenStage, kCmdSaveCommon, kCmdClearAll, kCmdDatabase, kCmdTestPlayGame})
+        EXPECT_FALSE(MenuState(wId) & MF_GRAYED) << wId;
+    EXPECT_EQ(ButtonState(kToolLayerBlock), 0);
+    EXPECT_EQ(ButtonState(kCmdOpenStage), TBSTATE_ENABLED);
+    EXPECT_EQ(WindowText(Stage()), "Tarvenol");
+    for (int n = 0; n < cStageEditWnd::kPaletteCount; ++n) EXPECT_FALSE(IsWindowVisible(StageWnd()->Palette(n)->GetHwnd()));
+
+    OpenStage();
+    EXPECT_EQ(WindowText(Stage()), "Tarvenol  data\\stg4\\a.stg4_950");
+    EXPECT_FALSE(MenuState(kCmdSave) & MF_GRAYED);
+    EXPECT_TRUE(MenuState(kCmdUndo) & MF_GRAYED);
+    EXPECT_TRUE(MenuState(kCmdLayerBlock) & MF_CHECKED);
+    EXPECT_EQ(ButtonState(kToolLayerBlock), TBSTATE_ENABLED | TBSTATE_CHECKED);
+    EXPECT_EQ(ButtonState(kToolLayerItem), TBSTATE_ENABLED);
+    g_EditState.Record(kMaskAll);
+    EXPECT_FALSE(MenuState(kCmdUndo) & MF_GRAYED);
+    EXPECT_EQ(ButtonState(kCmdUndo), TBSTATE_ENABLED);
+    Command(kKeyUndo);
+    EXPECT_TRUE(MenuState(kCmdUndo) & MF_GRAYED);
+    EXPECT_FALSE(MenuState(kCmdRedo) & MF_GRAYED);
+    Command(kToolLayerItem);
+    EXPECT_EQ(g_EditState.m_nLayer, kLayerItem);
+    EXPECT_TRUE(MenuState(kCmdLayerItem) & MF_CHECKED);
+    EXPECT_FALSE(MenuState(kCmdLayerBlock) & MF_CHECKED);
+    EXPECT_EQ(ButtonState(kToolLayerItem), TBSTATE_ENABLED | TBSTATE_CHECKED);
+}
+
+TEST_F(StageWindow, WithoutAStageTheStageCommandsDoNothing)
+{
+    g_EditState.Record(kMaskAll);
+    for (u16 wId : {kKeySave, kKeyUndo, kKeyRedo, kToolLayerChara, kCmdShowCommon, kCmdShowStage, kCmdShowGroups})
+        Command(wId);
+    EXPECT_EQ(g_EditState.m_nLayer, kLayerBlock);
+    EXPECT_EQ(g_EditConfig.m_WndPos[1].m_dwVisible, 0u);
+    EXPECT_EQ(g_EditConfig.m_WndPos[7].m_dwVisible, 0u);
+    EXPECT_FALSE(FileSystem().Exists(kPath));
+    // Ctrl+G still starts a whole-game test play (a stand-in for now).
+    cModalDriver play("ゲーム全体のテストプレイ", [](HWND hDlg) { ClickButton(hDlg, 1001); });
+    Command(kKeyTestPlayGame);
+    EXPECT_TRUE(play.Ran());
+}
+
+TEST_F(StageWindow, ViewTogglesFlipEachWindowsOwnFlag)
+{
+    g_EditConfig.m_WndPos[1].m_dwVisible = 1;  // common block
+    g_EditConfig.m_WndPos[3].m_dwVisible = 0;  // common chara
+    OpenStage();
+    EXPECT_TRUE(IsWindowVisible(StageWnd()->Palette(cStageEditWnd::kCommonBlock)->GetHwnd()));
+    Command(kCmdShowCommon);
+    EXPECT_EQ(g_EditConfig.m_WndPos[1].m_dwVisible, 0u);
+    EXPECT_EQ(g_EditConfig.m_WndPos[3].m_dwVisible, 1u);
+    EXPECT_EQ(g_EditConfig.m_WndPos[5].m_dwVisible, 1u);
+    EXPECT_FALSE(IsWindowVisible(StageWnd()->Palette(cStageEditWnd::kCommonBlock)->GetHwnd()));
+    EXPECT_FALSE(MenuState(kCmdShowCommon) & MF_CHECKED) << "the check follows the common block window";
+
+    // The group window belongs to the chara layer.
+    Command(kCmdShowGroups);
+    EXPECT_TRUE(MenuState(kCmdShowGroups) & MF_CHECKED);
+    EXPECT_FALSE(IsWindowVisible(StageWnd()->GroupWnd()->GetHwnd()));
+    Command(kCmdLayerChara);
+    EXPECT_TRUE(IsWindowVisible(StageWnd()->GroupWnd()->GetHwnd()));
+    EXPECT_TRUE(IsWindowVisible(StageWnd()->Palette(cStageEditWnd::kCommonChara)->GetHwnd()));
+    EXPECT_FALSE(IsWindowVisible(StageWnd()->Palette(cStageEditWnd::kStageChara)->GetHwnd()));
+}
+
+TEST_F(StageWindow, ClosingTheStageAsksForItAndKeepsTheCommonPalettesChanges)
+{
+    OpenStage();
+    // A modified stage is asked for first; Cancel keeps it open.
+    g_EditState.m_bStageModified = 1;
+    g_EditState.m_bCommonModified = 1;
+    FakeHost().m_Answers = {kIdCancel};
+    Command(kCmdCloseStage);
+    ASSERT_EQ(FakeHost().m_Messages.size(), 1u);
+    EXPECT_EQ(FakeHost().m_Messages[0].strText, "ステージが変更された可能性があります。\n保存しますか？");
+    EXPECT_EQ(g_EditState.m_bHasPath, 1u);
+
+    // No closes it unsaved; the rebuild keeps the common palette's flag.
+    FakeHost().Reset();
+    FakeHost().m_Answers = {kIdNo};
+    HWND hOld = Stage();
+    Command(kCmdCloseStage);
+    Pump(200, [&] { return StageWnd() && Stage() != hOld; });
+    ASSERT_NE(Stage(), hOld) << "the window was rebuilt";
+    EXPECT_EQ(g_EditState.m_bHasPath, 0u);
+    EXPECT_EQ(g_EditState.m_strStagePath, "");
+    EXPECT_EQ(g_EditState.m_bStageModified, 0u);
+    EXPECT_EQ(g_EditState.m_bCommonModified, 1u);
+    EXPECT_FALSE(FileSystem().Exists(kPath));
+
+    // Closing the editor asks for the common palette; Cancel keeps it
+    // running.
+    FakeHost().Reset();
+    FakeHost().m_Answers = {kIdCancel};
+    SendMessageA(Stage(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(FakeHost().m_Messages.size(), 1u);
+    EXPECT_EQ(FakeHost().m_Messages[0].strText, "コモンパレットが変更された可能性があります。\n保存しますか？");
+    EXPECT_EQ(FakeHost().m_Messages[0].strTitle, "保存確認");
+    EXPECT_TRUE(IsWindow(m_hMain));
+    EXPECT_TRUE(IsWindow(Stage()));
+}
+
+}  // namespace
