@@ -8,6 +8,7 @@
 #include "data/project_data.h"
 #include "stage_editor/icon_painter.h"
 #include "stage_editor/stage_edit_wnd.h"
+#include "stage_editor/stage_view.h"
 
 namespace {
 
@@ -133,24 +134,29 @@ void DrawCursor(cSurface& back, s32 sx, s32 sy, bool bShift, const cIconSources&
 
 }  // namespace
 
+void DrawStageView(cSurface& back, const cViewport& view, bool bShift)
+{
+    back.Fill(RGB(0, 0, 0));
+    const s32 sx = view.nScrollX, sy = view.nScrollY;
+    const cIconSources src = CurrentIconSources();
+    DrawEntries(back, VisibleCells(sx, sy, view.nWidth, view.nHeight), sx, sy, src);
+    back.DrawGrid(0, 0, back.GetWidth(), back.GetHeight(), kCell, kCell, kGridColor);
+    DrawMarks(back, sx, sy);
+    DrawCursor(back, sx, sy, bShift, src);
+}
+
 void cStageEditWnd::Redraw()
 {
     if (!m_bReady || !m_hWnd) return;
     cSurface& back = m_Picture.GetBack();
     if (!back.GetDC()) return;
-    back.Fill(RGB(0, 0, 0));
     if (!g_EditState.m_bHasPath) {
+        back.Fill(RGB(0, 0, 0));
         m_Picture.Present();
         return;
     }
     ReadScrollPos();
-    const s32 sx = m_nScrollX, sy = m_nScrollY;
-    const s32 nWidth = m_rcView.right - m_rcView.left, nHeight = m_rcView.bottom - m_rcView.top;
-    const cIconSources src = CurrentIconSources();
-    DrawEntries(back, VisibleCells(sx, sy, nWidth, nHeight), sx, sy, src);
-    back.DrawGrid(0, 0, back.GetWidth(), back.GetHeight(), kCell, kCell, kGridColor);
-    DrawMarks(back, sx, sy);
-    DrawCursor(back, sx, sy, IsKeyDownNow(VK_SHIFT), src);
+    DrawStageView(back, Viewport(), IsKeyDownNow(VK_SHIFT));
     m_Picture.Present();
     if (m_hStatusBar) {
         const std::string strStatus = Format("座標 (%d,%d)", g_EditState.m_Cursor.nX, g_EditState.m_Cursor.nY);

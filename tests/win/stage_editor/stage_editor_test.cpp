@@ -134,6 +134,7 @@ protected:
         SetDlgItemTextA(hDlg, 1036, lpDepth);
         SendDlgItemMessageA(hDlg, 1288, CB_SETCURSEL, static_cast<WPARAM>(nWheel), 0);
         s.Settle();
+        if (nButton == IDC_OK) HoldForScreenshot(hDlg);
         ClickButton(hDlg, nButton);
         EXPECT_TRUE(WaitFor([&] { return !IsWindow(hDlg); }));
         s.Settle();
@@ -221,6 +222,7 @@ TEST_F(StageEditorExe, EditingByMouseAndKeysSavesWhatTheEngineWrites)
     EXPECT_EQ(IsDlgButtonChecked(hGroups, 1424), BST_CHECKED);
     EXPECT_EQ(WindowText(GetDlgItem(hGroups, 1424)), "12");
     EXPECT_EQ(IsDlgButtonChecked(hGroups, 1453), BST_UNCHECKED);
+    HoldForScreenshot(s.Stage());
 
     // Ctrl+S writes what the core writer writes for the mirror's stage.
     const std::vector<u8> before = ReadFileBytes(kFixture);
