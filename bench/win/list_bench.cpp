@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "controls/ctrl_list.h"
 #include "data/ed_block.h"
 #include "framework/dlg_base.h"
@@ -68,18 +69,6 @@ void PumpPending()
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-}
-
-double NowMs()
-{
-    static LARGE_INTEGER s_Freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(s_Freq.QuadPart);
 }
 
 // The median of the runs; prepare runs untimed before each.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/file_system.h"
+#include "bench_clock.h"
 #include "app/path.h"
 #include "data/project_data.h"
 #include "framework/bitmap_slots.h"
@@ -24,18 +25,6 @@ namespace {
 constexpr u32 kSize = 512;
 constexpr int kRuns = 200;
 constexpr double kTargetMs = 8.0;
-
-double NowMs()
-{
-    static LARGE_INTEGER s_Freq = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return static_cast<double>(t.QuadPart) * 1000.0 / static_cast<double>(s_Freq.QuadPart);
-}
 
 template <class D>
 D Entry(u16 wGraphic, u8 cKind, u32 n)

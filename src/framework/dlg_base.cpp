@@ -480,3 +480,34 @@ LRESULT cDlgBase::DefaultProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
     }
     return lResult;
 }
+
+LRESULT cApplyDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = DefaultProc(hWnd, uMsg, wParam, lParam);
+    if (uMsg == WM_CLOSE) Close(0);
+    return lResult;
+}
+
+void cApplyDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    cDlgBase::OnCommand(wParam, lParam);
+    switch (LOWORD(wParam)) {
+    case kIdOkButton:
+        Apply();
+        return;
+    case kIdCancelButton:
+    case IDCANCEL:
+        Close(0);
+        return;
+    default:
+        OnOtherCommand(wParam);
+        return;
+    }
+}
+
+void cApplyDlg::HidePicture()
+{
+    m_Picture.Set(1006, 0, 0, -1, -1);
+    AddPicture(m_Picture);
+    m_Picture.Show(FALSE);
+}

@@ -137,3 +137,23 @@ private:
     s32 m_anAutoScroll[4] = {};  // calls outside the view: left, right, up, down
     static int s_nLive;
 };
+
+// A dialog that its OK button (1000) applies and its Cancel button (1001),
+// Escape or the close box close with 0. The picture control 1006 of its
+// template, when it has one, can stay hidden.
+class cApplyDlg : public cDlgBase {
+public:
+    using cDlgBase::cDlgBase;
+    static constexpr u16 kIdOkButton = 1000;
+    static constexpr u16 kIdCancelButton = 1001;
+
+    LRESULT WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    // OK: the dialog's own work; it closes the dialog.
+    virtual void Apply() = 0;
+    // Any other command, after the base's dispatch to the wrappers.
+    virtual void OnOtherCommand(WPARAM) {}
+    void HidePicture();
+};

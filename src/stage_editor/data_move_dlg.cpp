@@ -7,21 +7,21 @@
 
 cDataMoveDlg::cDataMoveDlg(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegistry,
                            std::vector<cEdBlock>* lpList, u32 bStage, s32 x, s32 y)
-    : cDlgBase(wDlgId, lpParent, dwMode, lpRegistry), m_lpBlocks(lpList)
+    : cApplyDlg(wDlgId, lpParent, dwMode, lpRegistry), m_lpBlocks(lpList)
 {
     Build(bStage, 0, lpList ? lpList->size() : 0, x, y);
 }
 
 cDataMoveDlg::cDataMoveDlg(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegistry,
                            std::vector<cEdChara>* lpList, u32 bStage, s32 x, s32 y)
-    : cDlgBase(wDlgId, lpParent, dwMode, lpRegistry), m_lpCharas(lpList)
+    : cApplyDlg(wDlgId, lpParent, dwMode, lpRegistry), m_lpCharas(lpList)
 {
     Build(bStage, 1, lpList ? lpList->size() : 0, x, y);
 }
 
 cDataMoveDlg::cDataMoveDlg(u16 wDlgId, cWndBase* lpParent, u32 dwMode, cWndList* lpRegistry,
                            std::vector<cEdItem>* lpList, u32 bStage, s32 x, s32 y)
-    : cDlgBase(wDlgId, lpParent, dwMode, lpRegistry), m_lpItems(lpList)
+    : cApplyDlg(wDlgId, lpParent, dwMode, lpRegistry), m_lpItems(lpList)
 {
     Build(bStage, 2, lpList ? lpList->size() : 0, x, y);
 }
@@ -48,19 +48,10 @@ void cDataMoveDlg::Build(u32 bStage, u32 dwKind, size_t nCount, s32 x, s32 y)
     m_Combos[0].SetList(IDC_MOVE_MODE, &m_cMode, &m_ModeNames, 0);
 }
 
-LRESULT cDataMoveDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    LRESULT lResult = DefaultProc(hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_CLOSE) Close(0);
-    return lResult;
-}
-
 void cDataMoveDlg::OnInitDialog(WPARAM wParam, LPARAM lParam)
 {
     cDlgBase::OnInitDialog(wParam, lParam);
-    m_Picture.Set(IDC_PICTURE, 0, 0, -1, -1);
-    AddPicture(m_Picture);
-    m_Picture.Show(FALSE);
+    HidePicture();
     CreateCtrls(m_EditVals);
     CreateCtrls(m_Combos);
     DataToCtrls();
@@ -68,20 +59,9 @@ void cDataMoveDlg::OnInitDialog(WPARAM wParam, LPARAM lParam)
     m_bInitialized = 1;
 }
 
-void cDataMoveDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+void cDataMoveDlg::OnOtherCommand(WPARAM wParam)
 {
-    cDlgBase::OnCommand(wParam, lParam);
-    switch (LOWORD(wParam)) {
-    case IDC_OK:
-        Apply();
-        return;
-    case IDC_CANCEL:
-        Close(0);
-        return;
-    default:
-        if (m_bInitialized && GetChangedCtrl(wParam)) UpdateDestEnable();
-        return;
-    }
+    if (m_bInitialized && GetChangedCtrl(wParam)) UpdateDestEnable();
 }
 
 void cDataMoveDlg::UpdateDestEnable()

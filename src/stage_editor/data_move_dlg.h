@@ -16,7 +16,7 @@
 #include "data/ed_item.h"
 #include "framework/dlg_base.h"
 
-class cDataMoveDlg : public cDlgBase {
+class cDataMoveDlg : public cApplyDlg {
 public:
     // bStage: 1 a stage palette list, 0 the common palette's; (x, y) the
     // palette window's position.
@@ -28,9 +28,7 @@ public:
                  u32 bStage, s32 x, s32 y);
     ~cDataMoveDlg() override;
 
-    LRESULT WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnDraw() override {}
     // The destination counts for a move and a copy, not for a delete.
     void UpdateDestEnable();
@@ -38,7 +36,8 @@ public:
 private:
     void Build(u32 bStage, u32 dwKind, size_t nCount, s32 x, s32 y);
     // OK: the move on the list, the stage and the edit state after it.
-    void Apply();
+    void Apply() override;
+    void OnOtherCommand(WPARAM wParam) override;
     bool RunOnList(s32& nSelIndex);
 
     std::vector<cCtrlDesc<cCtrlEditInt>> m_EditVals;

@@ -15,7 +15,7 @@ constexpr s32 kMaxDepth = 9;
 }  // namespace
 
 cStageOptionDlg::cStageOptionDlg(cWndBase* lpParent, cWndList* lpRegistry)
-    : cDlgBase(IDD_STAGE_OPTION, lpParent, kModeModal, lpRegistry, lpParent, 1)
+    : cApplyDlg(IDD_STAGE_OPTION, lpParent, kModeModal, lpRegistry, lpParent, 1)
 {
     m_nDepth = static_cast<s32>(g_Stage.m_dwUndoDepth);
     m_nWheel = static_cast<s32>(g_Stage.m_dwMouseWheel);
@@ -31,39 +31,14 @@ cStageOptionDlg::~cStageOptionDlg()
     if (m_hWnd && m_dwState == 1) Close(0);
 }
 
-LRESULT cStageOptionDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam)
-{
-    const LRESULT lResult = DefaultProc(hWnd, uMsg, wParam, lParam);
-    if (uMsg == WM_CLOSE) Close(0);
-    return lResult;
-}
-
 void cStageOptionDlg::OnInitDialog(WPARAM wParam, LPARAM lParam)
 {
     cDlgBase::OnInitDialog(wParam, lParam);
-    m_Picture.Set(IDC_PICTURE, 0, 0, -1, -1);
-    AddPicture(m_Picture);
-    m_Picture.Show(FALSE);
+    HidePicture();
     CreateCtrls(m_EditVals);
     CreateCtrls(m_Combos);
     DataToCtrls();
     m_bInitialized = 1;
-}
-
-void cStageOptionDlg::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    cDlgBase::OnCommand(wParam, lParam);
-    switch (LOWORD(wParam)) {
-    case IDC_OK:
-        Apply();
-        return;
-    case IDC_CANCEL:
-    case IDCANCEL:
-        Close(0);
-        return;
-    default:
-        return;
-    }
 }
 
 void cStageOptionDlg::Apply()

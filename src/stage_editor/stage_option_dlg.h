@@ -9,17 +9,15 @@
 #include "controls/ctrl_edit_val.h"
 #include "framework/dlg_base.h"
 
-class cStageOptionDlg : public cDlgBase {
+class cStageOptionDlg : public cApplyDlg {
 public:
     cStageOptionDlg(cWndBase* lpParent, cWndList* lpRegistry);
     ~cStageOptionDlg() override;
 
-    LRESULT WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void Apply();
+    void Apply() override;
 
     s32 m_nDepth = 0;
     s32 m_nWheel = 0;

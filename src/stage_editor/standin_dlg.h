@@ -6,13 +6,12 @@
 
 #include "framework/dlg_base.h"
 
-class cStandInDlg : public cDlgBase {
+class cStandInDlg : public cApplyDlg {
 public:
     cStandInDlg(const std::string& strTitle, cWndBase* lpParent, cWndList* lpRegistry);
-    LRESULT WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void Apply() override { Close(0); }
     std::string m_strTitle;
 };
