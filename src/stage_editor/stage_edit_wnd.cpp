@@ -105,6 +105,7 @@ void cStageEditWnd::OnInitDialog(WPARAM wParam, LPARAM lParam)
     UpdateTitle();
     m_bInitialized = 1;
     m_bReady = 1;
+    FocusView();
     Redraw();
 }
 

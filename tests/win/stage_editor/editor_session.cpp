@@ -79,6 +79,17 @@ void cEditorSession::Drag(s32 x0, s32 y0, s32 x1, s32 y1, bool bRight, bool bShi
     Settle();
 }
 
+void cEditorSession::PickWithKey(s32 x0, s32 y0, s32 x1, s32 y1, WORD vk)
+{
+    MoveTo(CellPoint(x0, y0));
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    Settle();
+    MoveTo(CellPoint(x1, y1));
+    Keys({vk});
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Settle();
+}
+
 void cEditorSession::ClickToolbar(u16 wCommand)
 {
     // The button's rectangle is written into the editor's own memory.
@@ -172,4 +183,13 @@ void cMirror::Drag(s32 x0, s32 y0, s32 x1, s32 y1, bool bRight, bool bShift)
     Send(bRight ? eMouseMsg::RDown : eMouseMsg::LDown, x0, y0, !bRight, bShift);
     Send(eMouseMsg::Move, x1, y1, !bRight, bShift);
     Send(bRight ? eMouseMsg::RUp : eMouseMsg::LUp, x1, y1, false, bShift);
+}
+
+void cMirror::PickWithKey(s32 x0, s32 y0, s32 x1, s32 y1, WORD vk)
+{
+    Send(eMouseMsg::Move, x0, y0, false, false);
+    Send(eMouseMsg::RDown, x0, y0, false, false);
+    Send(eMouseMsg::Move, x1, y1, false, false);
+    m_Tools.OnPickKey(vk, false);
+    Send(eMouseMsg::RUp, x1, y1, false, false);
 }

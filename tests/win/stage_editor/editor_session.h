@@ -34,6 +34,9 @@ public:
     // the last move to the release.
     void Click(s32 x, s32 y, bool bShift);
     void Drag(s32 x0, s32 y0, s32 x1, s32 y1, bool bRight, bool bShift);
+    // A right-button pick from one cell to another with a key pressed
+    // before the button is let go.
+    void PickWithKey(s32 x0, s32 y0, s32 x1, s32 y1, WORD vk);
     // A toolbar button clicked by its command.
     void ClickToolbar(u16 wCommand);
     void Keys(std::initializer_list<WORD> keys);
@@ -62,6 +65,7 @@ public:
     void Begin();
     void Click(s32 x, s32 y, bool bShift);
     void Drag(s32 x0, s32 y0, s32 x1, s32 y1, bool bRight, bool bShift);
+    void PickWithKey(s32 x0, s32 y0, s32 x1, s32 y1, WORD vk);
     cEditState& State() { return m_State; }
     cStageTools& Tools() { return m_Tools; }
     cViewport& View() { return m_View; }

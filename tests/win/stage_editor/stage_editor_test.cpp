@@ -58,7 +58,7 @@ protected:
     }
 
     // The sample's default stage, 15 rows higher at the top, with its slimes
-    // in chara group 12.
+    // in chara group 12, facing as they were placed.
     void MakeFixtureStage()
     {
         ASSERT_TRUE(g_Stage.LoadFile("data\\stg4\\Default.stg4_950"));
@@ -70,6 +70,8 @@ protected:
             if (c.m_wGraphic == slime.m_wGraphic) {
                 c.m_cHasGroup = 1;
                 c.m_wGroupNo = 12;
+                // Their facing is their own: the flip key turns them.
+                if (c.m_bbInherit.size() > 5) c.m_bbInherit[5] = 0;
             }
         ASSERT_TRUE(g_Stage.SaveFile(kFixture));
     }
@@ -223,6 +225,10 @@ TEST_F(StageEditorExe, EditingByMouseAndKeysSavesWhatTheEngineWrites)
     EXPECT_EQ(WindowText(GetDlgItem(hGroups, 1424)), "12");
     EXPECT_EQ(IsDlgButtonChecked(hGroups, 1453), BST_UNCHECKED);
     HoldForScreenshot(s.Stage());
+    // The pick's flip key turns the charas of the rectangle, once.
+    s.PickWithKey(12, 27, 14, 27, 'R');
+    mirror.PickWithKey(12, 27, 14, 27, 'R');
+    EXPECT_EQ(g_Stage.m_vCharaGrid[g_Stage.CellOf(13, 27)].m_cFaceRight, 1);
 
     // Ctrl+S writes what the core writer writes for the mirror's stage.
     const std::vector<u8> before = ReadFileBytes(kFixture);
