@@ -50,6 +50,14 @@ const char* const kVariables = "project\\data\\GValInfo.dat";
 const char* const kOptions = "project\\data\\PrjOption.dat";
 const char* const kDefaultStage = "data\\stg4\\Default.stg4_950";
 
+// The stage editor window, whose title names the stage it opened (none:
+// no stage open).
+HWND WaitForStageWindow(cEditorProcess& editor, const char* lpStage)
+{
+    const std::string strTitle = lpStage ? std::string(kStageTitle) + "  " + lpStage : kStageTitle;
+    return editor.WaitForWindow(kDialogClass, strTitle.c_str());
+}
+
 class EditorStartup : public cCoreTest {
 protected:
     // The stage that the editor settings name as the one edited last.
@@ -128,7 +136,7 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
         EXPECT_FALSE(editor.WaitForWindow(kMainClass, nullptr, 0)) << "asked before any window of its own";
         cEditorProcess::Answer(hBox, IDYES);
 
-        HWND hStage = editor.WaitForWindow(kDialogClass, kStageTitle);
+        HWND hStage = WaitForStageWindow(editor, kDefaultStage);
         ASSERT_TRUE(hStage);
         HWND hMain = editor.WaitForWindow(kMainClass, "Tarvenol");
         ASSERT_TRUE(hMain);
@@ -168,12 +176,10 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
     ASSERT_EQ(settings.SaveFile(kSettings), 1u);
     SetBackupSchedule(24, GetTickCount() / 60000);
     const std::vector<u8> options = ReadFileBytes(kOptions);
-    // The stage window's title names the stage it opened.
-    const std::string strTitle = std::string(kStageTitle) + "  " + kDefaultStage;
     {
         cEditorProcess editor;
         ASSERT_TRUE(editor.Start(strProject));
-        ASSERT_TRUE(editor.WaitForWindow(kDialogClass, strTitle.c_str()));
+        ASSERT_TRUE(WaitForStageWindow(editor, nullptr));
         ASSERT_TRUE(WaitFor(StartUpEnded)) << Report();
         EXPECT_NE(Report().find("\nSheet Rate : OK\n"), std::string::npos) << Report();
         EXPECT_EQ(Quit(editor), 0);
@@ -186,7 +192,7 @@ TEST_F(EditorStartup, FirstStartMakesTheDataAndTheNextReusesTheSheetRate)
     SetBackupSchedule(0, 0);
     cEditorProcess editor;
     ASSERT_TRUE(editor.Start(strProject));
-    ASSERT_TRUE(editor.WaitForWindow(kDialogClass, strTitle.c_str()));
+    ASSERT_TRUE(WaitForStageWindow(editor, nullptr));
     ASSERT_TRUE(WaitFor(StartUpEnded)) << Report();
     const u32 dwNow = GetTickCount() / 60000;
     EXPECT_EQ(SnapshotFolder("project\\data_backup"), SnapshotFolder("project\\data"));
@@ -202,7 +208,7 @@ TEST_F(EditorStartup, SecondInstanceRefusedEndsBeforeAnyWindow)
     const std::string strProject = MakeProject(true);
     cEditorProcess first;
     ASSERT_TRUE(first.Start(strProject));
-    ASSERT_TRUE(first.WaitForWindow(kDialogClass, kStageTitle));
+    ASSERT_TRUE(WaitForStageWindow(first, kDefaultStage));
     ASSERT_TRUE(WaitFor(StartUpEnded));
 
     cEditorProcess second;
