@@ -17,6 +17,9 @@ public:
     virtual ~cBehaviour() = default;
     // After the controls are attached, before they show the data.
     virtual void OnInit(cBoundDlg& dlg) const { (void)dlg; }
+    // After the controls show the data and the first refresh, before the
+    // dialog counts as set up.
+    virtual void AfterInit(cBoundDlg& dlg) const { (void)dlg; }
     // A WM_COMMAND; true when the behaviour took it.
     virtual bool OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const { (void)dlg, (void)wId, (void)wCode; return false; }
     // OK: false keeps the dialog open (nothing is written).

@@ -52,6 +52,11 @@ template <auto P> void* Address(void* lpRecord)
     using C = typename cMember<decltype(P)>::Class;
     return &(static_cast<C*>(lpRecord)->*P);
 }
+template <auto P, size_t I> void* ElementAddress(void* lpRecord)
+{
+    using C = typename cMember<decltype(P)>::Class;
+    return &(static_cast<C*>(lpRecord)->*P)[I];
+}
 template <class M> constexpr s32 TypeOf()
 {
     if constexpr (std::is_same<M, std::string>::value) return kValTypeString;
@@ -67,9 +72,20 @@ constexpr cFieldRef Field()
     static_assert(bind_detail::TypeOf<M>() != kValTypeOther, "a bound field is a number of 1 to 4 bytes, a double or a string");
     return cFieldRef{H, bind_detail::TypeOf<M>(), 0, &bind_detail::Address<P>};
 }
+// Element I of an array member: ElementField<eFieldHome::Shot, &cEdShot::m_wAimValue, 2>().
+template <eFieldHome H, auto P, size_t I>
+constexpr cFieldRef ElementField()
+{
+    using A = typename bind_detail::cMember<decltype(P)>::Type;
+    static_assert(std::is_array<A>::value && I < std::extent<A>::value, "an element of an array member");
+    using M = std::remove_extent_t<A>;
+    static_assert(bind_detail::TypeOf<M>() != kValTypeOther, "a bound field is a number of 1 to 4 bytes");
+    return cFieldRef{H, bind_detail::TypeOf<M>(), 0, &bind_detail::ElementAddress<P, I>};
+}
 template <auto P> constexpr cFieldRef CmdField() { return Field<eFieldHome::Command, P>(); }
 template <auto P> constexpr cFieldRef MoveField() { return Field<eFieldHome::Move, P>(); }
 template <auto P> constexpr cFieldRef ShotField() { return Field<eFieldHome::Shot, P>(); }
+template <auto P, size_t I> constexpr cFieldRef ShotElement() { return ElementField<eFieldHome::Shot, P, I>(); }
 template <auto P> constexpr cFieldRef CondListField() { return Field<eFieldHome::CondList, P>(); }
 template <auto P> constexpr cFieldRef CondField() { return Field<eFieldHome::CondItem, P>(); }
 template <auto P> constexpr cFieldRef KeyCondField() { return Field<eFieldHome::KeyCond, P>(); }

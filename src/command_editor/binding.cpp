@@ -110,6 +110,12 @@ public:
         return true;
     }
     void SetItems(const std::vector<std::string>* lpItems) override { this->m_Entry.SetItems(lpItems); }
+    // A value the rows don't have selects the nearest row.
+    void ShowValue(double dValue) override
+    {
+        this->m_Entry.SetCurData(static_cast<T>(dValue));
+        this->m_Entry.Adjust();
+    }
     void SetBase(s32 nBase) override { this->m_Entry.SetMin(static_cast<T>(nBase)); }
 
 private:
@@ -166,10 +172,27 @@ std::unique_ptr<cBinding> Typed(const cBindRow& row, void* lpField)
     }
 }
 
+// The records keep signed values in unsigned fields where their ranges go
+// below 0: an edit whose limits do reads its field as the signed number of
+// the same width.
+cBindRow SignedWhereNegative(const cBindRow& row)
+{
+    cBindRow r = row;
+    if (r.m_eKind != eBind::Edit || r.m_dMin >= 0) return r;
+    switch (r.m_Field.m_nType) {
+    case kValTypeU8: r.m_Field.m_nType = kValTypeS8; break;
+    case kValTypeU16: r.m_Field.m_nType = kValTypeS16; break;
+    case kValTypeU32: r.m_Field.m_nType = kValTypeS32; break;
+    default: break;
+    }
+    return r;
+}
+
 }  // namespace
 
-std::unique_ptr<cBinding> MakeBinding(const cBindRow& row, void* lpField)
+std::unique_ptr<cBinding> MakeBinding(const cBindRow& rowAsGiven, void* lpField)
 {
+    const cBindRow row = SignedWhereNegative(rowAsGiven);
     switch (row.m_eKind) {
     case eBind::Button: return std::make_unique<cBoundButton>(row);
     case eBind::Picture: return std::make_unique<cBoundPicture>(row);

@@ -77,6 +77,13 @@ void cBoundDlg::SnapshotFields(cCtrlValues& values) const
     }
 }
 
+cCtrlValues cBoundDlg::ReadCtrls() const
+{
+    cCtrlValues values;
+    SnapshotCtrls(values);
+    return values;
+}
+
 void cBoundDlg::SnapshotCtrls(cCtrlValues& values) const
 {
     for (const auto& lpBinding : m_Bindings) {
@@ -106,6 +113,7 @@ void cBoundDlg::Apply(const cRefreshOut& out)
         if (lpBinding && d.bBase) lpBinding->SetBase(d.nBase);
         if (lpBinding && d.bItems) ApplyItems(*lpBinding, d.items);
         if (lpBinding && d.bRange) lpBinding->SetRange(d.nMin, d.nMax);
+        if (lpBinding && d.bValue) lpBinding->ShowValue(d.nValue);
         if (d.nEnable >= 0) {
             if (lpBinding) lpBinding->Ctrl().Enable(d.nEnable);
             else if (hCtrl) EnableWindow(hCtrl, d.nEnable);
@@ -160,6 +168,7 @@ void cBoundDlg::OnInitDialog(WPARAM wParam, LPARAM lParam)
     for (u32 i = 0; i < m_Desc.m_nBehaviours; ++i) m_Desc.m_lpBehaviours[i]->OnInit(*this);
     DataToCtrls();
     RunRefresh();
+    for (u32 i = 0; i < m_Desc.m_nBehaviours; ++i) m_Desc.m_lpBehaviours[i]->AfterInit(*this);
     m_bInitialized = 1;
 }
 

@@ -67,6 +67,8 @@ public:
     void Apply(const cRefreshOut& out);
     // The value a control shows (see cBinding::ReadCtrl).
     bool ReadCtrl(u16 wId, s64& nValue) const;
+    // The values every bound control shows, as a refresh rule reads them.
+    cCtrlValues ReadCtrls() const;
     // The command the dialog edits, or null for a dialog of another record.
     virtual cCommand* EditedCommand() { return nullptr; }
     const cBoundDesc& Desc() const { return m_Desc; }

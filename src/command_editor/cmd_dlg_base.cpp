@@ -40,6 +40,7 @@ cCmdDlgBase::cCmdDlgBase(const cCmdDlgDesc& desc, cWndBase* lpParent, const cCmd
     cCommand& cmd = *m_Ctx.m_pCmd;
     PrepareCommandParams(cmd, m_Ctx.m_bNew != 0);
     PrepareRecords();
+    if (m_Ctx.m_bNew && desc.m_pfnNewCommand) desc.m_pfnNewCommand(cmd);
 
     m_Rows.assign(desc.m_Bound.m_lpRows, desc.m_Bound.m_lpRows + desc.m_Bound.m_nRows);
     for (cBindRow& row : m_Rows) {

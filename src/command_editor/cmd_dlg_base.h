@@ -47,6 +47,9 @@ struct cCmdDlgDesc {
     // The values of sub-records made for this kind (a new command's, or the
     // defaults held for a command that lacks them).
     void (*m_pfnNewRecords)(cSubRecords& records) = nullptr;
+    // The values a new command gets in its own fields (its time, anime,
+    // sound and so on) beyond those of the parameter table.
+    void (*m_pfnNewCommand)(cCommand& cmd) = nullptr;
     // The window title is the kind's name rather than the template's.
     bool m_bKindTitle = false;
     fnCreateCmdDlg m_pfnCreate = nullptr;
@@ -72,6 +75,12 @@ struct cCmdDlgDesc {
         cCmdDlgDesc d = *this;
         const s32 an[4] = {n0, n1, n2, n3};
         for (int i = 0; i < 4; ++i) d.m_Bound.m_anLocals[i] = an[i];
+        return d;
+    }
+    cCmdDlgDesc NewCommand(void (*pfnNewCommand)(cCommand&)) const
+    {
+        cCmdDlgDesc d = *this;
+        d.m_pfnNewCommand = pfnNewCommand;
         return d;
     }
     cCmdDlgDesc KindTitle() const { cCmdDlgDesc d = *this; d.m_bKindTitle = true; return d; }

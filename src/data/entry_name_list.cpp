@@ -22,6 +22,11 @@ void MakeBlockNameList(std::vector<std::string>& out, const std::vector<cEdBlock
     MakeEntryNameList(out, blocks);
 }
 
+void MakeCharaNameList(std::vector<std::string>& out, const std::vector<cEdChara>& charas)
+{
+    MakeEntryNameList(out, charas);
+}
+
 void MakeItemNameList(std::vector<std::string>& out, const std::vector<cEdItem>& items)
 {
     MakeEntryNameList(out, items);

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "data/ed_block.h"
+#include "data/ed_chara.h"
 #include "data/ed_item.h"
 
 void MakeBlockNameList(std::vector<std::string>& out, const std::vector<cEdBlock>& blocks);
+void MakeCharaNameList(std::vector<std::string>& out, const std::vector<cEdChara>& charas);
 void MakeItemNameList(std::vector<std::string>& out, const std::vector<cEdItem>& items);

@@ -13,7 +13,6 @@ namespace {
 // The least a stored command takes: its two block counts, the move and shot
 // flags, and the sub-flow and parameter counts.
 constexpr u64 kMinCommandBytes = 24;
-constexpr u16 kMaxTime = 9999;
 
 // Flow-command kinds the command record itself treats apart.
 enum : int {
@@ -200,11 +199,8 @@ void cCommand::UpdateSwordTime()
 {
     if (!m_pShot) return;
     if (IsBadFlowRef(eFlowRefTable::SwordType, m_pShot->m_nAim)) m_pShot->m_nAim = 0;
-    std::vector<u32> times;
-    if (!FlowRefs().SwordPosTimes(m_pShot->m_nAim, times)) return;
     u32 nTotal = 0;
-    for (u32 t : times) nTotal = static_cast<u32>(std::min<u64>(static_cast<u64>(nTotal) + t, kMaxTime));
-    m_wTime = static_cast<u16>(nTotal);
+    if (SwordTypeTime(m_pShot->m_nAim, nTotal)) m_wTime = static_cast<u16>(nTotal);
 }
 
 // The drop source codes 1 common and 2 stage; the summons and the item get

@@ -44,6 +44,13 @@ const cFlowRefs& FlowRefs();
 // Installs an answerer (null restores the one that knows nothing).
 void SetFlowRefs(const cFlowRefs* lpRefs);
 
+// The longest time a command takes, in tenths of a second.
+constexpr u32 kMaxCmdTime = 9999;
+
+// The time a sword of the type takes: the display times of its positions
+// together, at most kMaxCmdTime; false (and 0) when the type is not known.
+bool SwordTypeTime(u32 nType, u32& nTime);
+
 // True when a stored index is known not to be a record of the table.
 inline bool IsBadFlowRef(eFlowRefTable eTable, u32 nIndex)
 {

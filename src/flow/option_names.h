@@ -86,3 +86,5 @@ extern const cNameTable g_ShotAimNames;
 extern const cNameTable g_AimSubjectNames;
 extern const cNameTable g_BlockSummonModeNames;
 extern const cNameTable g_SummonForceNames;
+extern const cNameTable g_DropPaletteNames;        // "なし", common, stage (a shot's or sword's drop)
+extern const cNameTable g_DropPaletteCommonNames;  // "なし", common

@@ -17,6 +17,8 @@ DEFINE_NAME_TABLE(g_AimSubjectNames, "ターゲット", "主人公", "自分");
 DEFINE_NAME_TABLE(g_BlockSummonModeNames, "ブロックを召喚", "ブロックを消す",
                   "ブロックがなければ召喚、ブロックがあれば消す");
 DEFINE_NAME_TABLE(g_SummonForceNames, "パレットの設定に準ずる", "使用者と同じ", "番号で指定");
+DEFINE_NAME_TABLE(g_DropPaletteNames, "なし", "コモンパレット", "ステージパレット");
+DEFINE_NAME_TABLE(g_DropPaletteCommonNames, "なし", "コモンパレット");
 
 namespace {
 

@@ -3,10 +3,12 @@
 #include <cstring>
 
 #include "app/str_util.h"
+#include "data/entry_name_list.h"
 #include "data/project_data.h"
 #include "flow/arrange_params.h"
 #include "flow/cmd_kinds.h"
 #include "flow/project_vars.h"
+#include "flow/status_tables.h"
 
 const char* const kNoArrangeParams = "×　非対応";
 
@@ -37,6 +39,25 @@ void DatabaseRows(const cItemSource& s, std::vector<std::string>& out)
     case eDbTable::Sound: FillComboNumbered(out, db.m_vSound, lpFirst, nFirst, nWidth, nOffset); break;
     case eDbTable::Bgm: FillComboNumbered(out, db.m_vBgm, lpFirst, nFirst, nWidth, nOffset); break;
     }
+}
+
+void PaletteEntryRows(ePaletteList eList, std::vector<std::string>& out)
+{
+    const bool bStage = eList >= ePaletteList::StageBlock;
+    const cPaletteLists& lists = bStage ? g_Stage.m_Palette : g_CommonPalette.m_Lists;
+    switch (eList) {
+    case ePaletteList::CommonBlock:
+    case ePaletteList::StageBlock: MakeBlockNameList(out, lists.m_vBlock); break;
+    case ePaletteList::CommonChara:
+    case ePaletteList::StageChara: MakeCharaNameList(out, lists.m_vChara); break;
+    case ePaletteList::CommonItem:
+    case ePaletteList::StageItem: MakeItemNameList(out, lists.m_vItem); break;
+    }
+}
+
+void StatusNames(bool bSystem, std::vector<std::string>& out)
+{
+    for (const cStatusDesc& status : bSystem ? g_SystemStatuses : g_CharaStatuses) out.push_back(status.m_lpName);
 }
 
 }  // namespace
@@ -80,5 +101,7 @@ void BuildItems(const cItemSource& s, std::vector<std::string>& out)
         out = ArrangeParamLabels(static_cast<u32>(s.m_nArg));
         if (out.empty()) out.push_back(kNoArrangeParams);
         break;
+    case eRows::PaletteEntries: PaletteEntryRows(static_cast<ePaletteList>(s.m_nArg), out); break;
+    case eRows::Statuses: StatusNames(s.m_nArg != 0, out); break;
     }
 }

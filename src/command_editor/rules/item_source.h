@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/types.h"
+#include "data/palette_refs.h"
 #include "flow/flow_refs.h"
 #include "flow/name_table.h"
 
@@ -17,6 +18,8 @@ enum class eRows : u8 {
     StageVars,
     FlowKinds,      // the names of the flow-command kinds from 1
     ArrangeParams,  // the adjustable parameters of a flow-command kind
+    PaletteEntries, // "007 name" from entry 1 of a palette list
+    Statuses,       // the chara statuses, or the system statuses
 };
 
 // The database tables are named as the flow records name them.
@@ -65,6 +68,12 @@ constexpr cItemSource Rows(eRows eKind, s32 nArg = 0)
     s.m_nArg = nArg;
     return s;
 }
+
+// The entries of a palette list, from entry 1.
+constexpr cItemSource PaletteRows(ePaletteList eList) { return Rows(eRows::PaletteEntries, static_cast<s32>(eList)); }
+
+// The names of the chara statuses, or of the system statuses.
+constexpr cItemSource StatusRows(bool bSystem) { return Rows(eRows::Statuses, bSystem ? 1 : 0); }
 
 // The row shown in place of an empty adjustable-parameter list.
 extern const char* const kNoArrangeParams;

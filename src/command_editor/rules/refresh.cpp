@@ -104,6 +104,14 @@ cRefreshOut& cRefreshOut::Range(u16 wId, s32 nMin, s32 nMax)
     return *this;
 }
 
+cRefreshOut& cRefreshOut::Value(u16 wId, s32 nValue)
+{
+    cCtrlDecision& d = At(wId);
+    d.bValue = true;
+    d.nValue = nValue;
+    return *this;
+}
+
 const cCtrlDecision* cRefreshOut::Find(u16 wId) const
 {
     for (const cCtrlDecision& d : m_Decisions)
@@ -133,4 +141,21 @@ const cItemSource* cRefreshOut::ItemsOf(u16 wId) const
 {
     const cCtrlDecision* d = Find(wId);
     return d && d->bItems ? &d->items : nullptr;
+}
+
+bool cRefreshOut::RangeOf(u16 wId, s32& nMin, s32& nMax) const
+{
+    const cCtrlDecision* d = Find(wId);
+    if (!d || !d->bRange) return false;
+    nMin = d->nMin;
+    nMax = d->nMax;
+    return true;
+}
+
+bool cRefreshOut::ValueOf(u16 wId, s32& nValue) const
+{
+    const cCtrlDecision* d = Find(wId);
+    if (!d || !d->bValue) return false;
+    nValue = d->nValue;
+    return true;
 }

@@ -50,6 +50,8 @@ struct cCtrlDecision {
     bool bRange = false;
     s32 nMin = 0;
     s32 nMax = 0;
+    bool bValue = false;  // shown as the user's own (an edit clamps it); the field follows on OK
+    s32 nValue = 0;
 };
 
 class cRefreshOut {
@@ -64,6 +66,8 @@ public:
     // only by OK.
     cRefreshOut& Base(u16 wId, s32 nBase);
     cRefreshOut& Range(u16 wId, s32 nMin, s32 nMax);
+    // A value the control shows from now on, applied after its range.
+    cRefreshOut& Value(u16 wId, s32 nValue);
 
     const std::vector<cCtrlDecision>& Decisions() const { return m_Decisions; }
     // The decision about a control, or null when the rule left it alone.
@@ -73,6 +77,9 @@ public:
     int Shown(u16 wId) const;
     int Checked(u16 wId) const;
     const cItemSource* ItemsOf(u16 wId) const;
+    // False when the rule set no range (value) of the control.
+    bool RangeOf(u16 wId, s32& nMin, s32& nMax) const;
+    bool ValueOf(u16 wId, s32& nValue) const;
 
 private:
     cCtrlDecision& At(u16 wId);
@@ -80,3 +87,8 @@ private:
 };
 
 using fnRefresh = void (*)(const cCtrlValues& in, const cRefreshFacts& facts, cRefreshOut& out);
+
+// A rule of a combo's change: the values the controls show and the combo's
+// previous choice, kNoPreviousChoice when the dialog has just opened.
+constexpr s64 kNoPreviousChoice = 255;
+using fnChoiceRule = void (*)(const cCtrlValues& in, s64 nPrevious, cRefreshOut& out);
