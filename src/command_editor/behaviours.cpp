@@ -135,7 +135,10 @@ bool cPickerButton::OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const
     } else {
         nPicked = RunGraphicPicker(&wPicked, m_nSheet, &dlg, lpAnchor);
     }
-    if (nPicked) lpEdit->ShowValue(wPicked);
+    if (!nPicked) return true;
+    // A picked cell is the user's choice: the dialog refreshes as after typing.
+    lpEdit->ShowValue(wPicked);
+    dlg.RunRefresh();
     return true;
 }
 
@@ -144,6 +147,24 @@ void cPreview::OnDraw(cBoundDlg& dlg) const
     cBinding* lpBinding = dlg.FindBindingQuiet(m_wPicture);
     cCtrlPicture* lpPicture = lpBinding ? dynamic_cast<cCtrlPicture*>(&lpBinding->Ctrl()) : nullptr;
     if (lpPicture && lpPicture->GetHwnd() && m_pfnDraw) m_pfnDraw(dlg, *lpPicture);
+}
+
+void cChoiceChange::Run(cBoundDlg& dlg, s64 nPrevious) const
+{
+    const cCtrlValues in = dlg.ReadCtrls();
+    cRefreshOut out;
+    m_pfnRule(in, nPrevious, out);
+    dlg.Apply(out);
+    dlg.Local(m_nPreviousLocal) = static_cast<s32>(in.Get(m_wCombo, -1));
+}
+
+void cChoiceChange::AfterInit(cBoundDlg& dlg) const { Run(dlg, kNoPreviousChoice); }
+
+bool cChoiceChange::OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const
+{
+    if (wId != m_wCombo || wCode != CBN_SELCHANGE || !dlg.IsInitialized()) return false;
+    Run(dlg, dlg.Local(m_nPreviousLocal));
+    return true;
 }
 
 bool cFileBrowse::OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const

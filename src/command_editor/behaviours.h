@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/types.h"
+#include "command_editor/rules/refresh.h"
 #include "flow/project_vars.h"
 
 class cBoundDlg;
@@ -137,6 +138,28 @@ public:
 private:
     u16 m_wPicture;
     fnDraw m_pfnDraw;
+};
+
+// A combo whose choice sets other controls beyond the refresh (the value
+// slots of a formation, the time of a sword type): its rule runs once when
+// the dialog shows its data, with no previous choice, and then at each new
+// selection in place of the refresh. The previous choice is kept in one of
+// the dialog's own values.
+class cChoiceChange : public cBehaviour {
+public:
+    cChoiceChange(u16 wCombo, u32 nPreviousLocal, fnChoiceRule pfnRule)
+        : m_wCombo(wCombo), m_nPreviousLocal(nPreviousLocal), m_pfnRule(pfnRule)
+    {
+    }
+    void AfterInit(cBoundDlg& dlg) const override;
+    bool OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const override;
+
+private:
+    void Run(cBoundDlg& dlg, s64 nPrevious) const;
+
+    u16 m_wCombo;
+    u32 m_nPreviousLocal;
+    fnChoiceRule m_pfnRule;
 };
 
 // A button browses for a file and puts its path, relative to the project

@@ -4,6 +4,7 @@
 // source and base. A field is named by where it lives (the command, one of
 // its parameters, a sub-record, a condition, a value of the dialog) and by
 // its C++ type, so that every control writes exactly its field's width.
+#include <array>
 #include <string>
 #include <type_traits>
 
@@ -214,4 +215,23 @@ constexpr cBindRow Slider(u16 wId, cFieldRef field, s32 nMin, s32 nMax, s32 nPag
     r.m_eKind = eBind::Slider;
     r.m_nPage = nPage;
     return r;
+}
+
+namespace bind_detail {
+template <size_t T, size_t N>
+constexpr void CopyRows(std::array<cBindRow, T>& rows, size_t& nAt, const cBindRow (&table)[N])
+{
+    for (size_t i = 0; i < N; ++i) rows[nAt++] = table[i];
+}
+}  // namespace bind_detail
+
+// The rows of several tables in one, for dialogs that share some of their
+// rows.
+template <size_t... N>
+constexpr std::array<cBindRow, (N + ...)> JoinRows(const cBindRow (&... tables)[N])
+{
+    std::array<cBindRow, (N + ...)> rows{};
+    size_t nAt = 0;
+    (bind_detail::CopyRows(rows, nAt, tables), ...);
+    return rows;
 }

@@ -87,16 +87,25 @@ struct cCmdDlgDesc {
     cCmdDlgDesc Create(fnCreateCmdDlg pfnCreate) const { cCmdDlgDesc d = *this; d.m_pfnCreate = pfnCreate; return d; }
 };
 
-template <size_t N>
-cCmdDlgDesc CmdDlg(u8 nSet, u8 nKind, u16 wDlgId, const cBindRow (&rows)[N])
+inline cCmdDlgDesc CmdDlg(u8 nSet, u8 nKind, u16 wDlgId, const cBindRow* lpRows, u32 nRows)
 {
     cCmdDlgDesc d;
     d.m_nSet = nSet;
     d.m_nKind = nKind;
     d.m_Bound.m_wDlgId = wDlgId;
-    d.m_Bound.m_lpRows = rows;
-    d.m_Bound.m_nRows = static_cast<u32>(N);
+    d.m_Bound.m_lpRows = lpRows;
+    d.m_Bound.m_nRows = nRows;
     return d;
+}
+template <size_t N>
+cCmdDlgDesc CmdDlg(u8 nSet, u8 nKind, u16 wDlgId, const cBindRow (&rows)[N])
+{
+    return CmdDlg(nSet, nKind, wDlgId, rows, static_cast<u32>(N));
+}
+template <size_t N>
+cCmdDlgDesc CmdDlg(u8 nSet, u8 nKind, u16 wDlgId, const std::array<cBindRow, N>& rows)
+{
+    return CmdDlg(nSet, nKind, wDlgId, rows.data(), static_cast<u32>(N));
 }
 
 class cCmdDlgBase : public cBoundDlg {

@@ -3,17 +3,12 @@
 // a chara's flows.
 #include "command_editor/behaviours.h"
 #include "command_editor/cmd_dlg_base.h"
+#include "command_editor/common_rows.h"
 #include "command_editor/rules/frame_refresh.h"
 #include "command_editor/sub_flow_page.h"
 #include "flow/ed_flow.h"
 
 namespace {
-
-// Controls several dialogs share.
-constexpr cBindRow kAnimeRow =
-    Combo(1263, CmdField<&cCommand::m_wAnime>(), DbRows(eDbTable::Anime, 0, "なし（変更しない）", 2));
-constexpr cBindRow kSoundRow = Combo(1131, CmdField<&cCommand::m_wSound>(), DbRows(eDbTable::Sound, 0, "なし", 2));
-const cSoundPreview kSoundPreview1131(1131);
 
 // 263 "向き変更".
 constexpr cBindRow kDirectionRows[] = {

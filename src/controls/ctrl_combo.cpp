@@ -9,7 +9,11 @@ int cCtrlComboBase::GetCurSel() const
 
 void cCtrlComboBase::SetCurSel(int nPos)
 {
-    if (m_hWnd) SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(nPos), 0);
+    if (!m_hWnd) return;
+    // A position the list doesn't have shows no selection (Wine would keep
+    // or pick a row).
+    if (nPos < 0 || nPos >= GetCount()) nPos = -1;
+    SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(nPos), 0);
 }
 
 int cCtrlComboBase::GetCount() const
