@@ -40,6 +40,16 @@ public:
         }
         return ReadSlow(lpData, nSize);
     }
+    // The next n bytes where the buffer holds them, read past; null (and
+    // nothing read) when they are not all in the buffer: then ReadBytes.
+    const u8* ReadInPlace(size_t nSize)
+    {
+        if (nSize > m_nBufEnd - m_nBufPos || m_bDamaged) return nullptr;
+        const u8* lpData = m_Buffer.data() + m_nBufPos;
+        m_nBufPos += nSize;
+        m_qwPos += nSize;
+        return lpData;
+    }
     bool ReadU8(u8& v) { return ReadBytes(&v, 1); }
     bool ReadU16(u16& v)
     {
@@ -99,6 +109,19 @@ public:
             return;
         }
         WriteSlow(lpData, nSize);
+    }
+    // Room for the next n bytes in the buffer, for the caller to fill; null
+    // (and nothing written) when n is more than the buffer holds: then
+    // WriteBytes.
+    u8* WriteInPlace(size_t nSize)
+    {
+        if (nSize > m_Buffer.size() - m_nUsed) {
+            if (nSize > m_Buffer.size()) return nullptr;
+            Flush();
+        }
+        u8* lpData = m_Buffer.data() + m_nUsed;
+        m_nUsed += nSize;
+        return lpData;
     }
     void WriteU8(u8 v) { WriteBytes(&v, 1); }
     void WriteU16(u16 v)

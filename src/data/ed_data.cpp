@@ -160,9 +160,12 @@ bool LoadEntries(cEdData& rec, const cFieldTable& table, bool bStrings, cDataRea
     }
     // The values of all the stored fields are read at once, then handed out.
     const size_t nBytes = NumberBytes(table, g_dwReadVersion, nStored);
-    cBlockBuffer buffer(nBytes);
-    const u8* lpBuffer = buffer.Data();
-    if (!file.ReadBytes(buffer.Data(), nBytes)) return false;
+    const u8* lpBuffer = file.ReadInPlace(nBytes);
+    cBlockBuffer buffer(lpBuffer ? 0 : nBytes);
+    if (!lpBuffer) {
+        if (!file.ReadBytes(buffer.Data(), nBytes)) return false;
+        lpBuffer = buffer.Data();
+    }
     ForStored(table, g_dwReadVersion, false, nStored, [&](const cFieldDesc& d) {
         FromFile(static_cast<u8*>(d.Address(rec)), lpBuffer, d);
         lpBuffer += d.Bytes();
@@ -180,14 +183,16 @@ void SaveEntries(const cEdData& rec, const cFieldTable& table, bool bStrings, cD
         });
         return;
     }
+    // The values are gathered straight into the file's buffer when it has room.
     const size_t nBytes = NumberBytes(table, g_dwDataVersion, nCount);
-    cBlockBuffer buffer(nBytes);
-    u8* lpOut = buffer.Data();
+    u8* lpInPlace = file.WriteInPlace(nBytes);
+    cBlockBuffer buffer(lpInPlace ? 0 : nBytes);
+    u8* lpOut = lpInPlace ? lpInPlace : buffer.Data();
     ForStored(table, g_dwDataVersion, false, nCount, [&](const cFieldDesc& d) {
         ToFile(lpOut, static_cast<const u8*>(d.Address(rec)), d);
         lpOut += d.Bytes();
     });
-    file.WriteBytes(buffer.Data(), nBytes);
+    if (!lpInPlace) file.WriteBytes(buffer.Data(), nBytes);
 }
 
 }  // namespace
@@ -206,26 +211,41 @@ void cEdData::SaveBody(cDataWriter& file) const
     SaveEntries(*this, table, true, file);
 }
 
+namespace {
+
+// Calls fn for every entry that the program's data version stores.
+template <class F>
+void ForCurrent(const cFieldTable& table, F fn)
+{
+    if (g_dwDataVersion == kDataVersion) {
+        for (const cFieldDesc* d : table.Today().numbers) fn(*d);
+        for (const cFieldDesc* d : table.Today().strings) fn(*d);
+        return;
+    }
+    for (const cFieldDesc& d : table.All())
+        if (d.IsStoredIn(g_dwDataVersion)) fn(d);
+}
+
+}  // namespace
+
 void cEdData::Clear()
 {
-    for (const cFieldDesc& d : Fields().All()) {
-        if (!d.IsStoredIn(g_dwDataVersion)) continue;
+    ForCurrent(Fields(), [&](const cFieldDesc& d) {
         if (d.IsString())
             static_cast<std::string*>(d.Address(*this))->clear();
         else
             memset(d.Address(*this), 0, d.Bytes());
-    }
+    });
 }
 
 void cEdData::CopyFields(const cEdData& src)
 {
-    for (const cFieldDesc& d : Fields().All()) {
-        if (!d.IsStoredIn(g_dwDataVersion)) continue;
+    ForCurrent(Fields(), [&](const cFieldDesc& d) {
         if (d.IsString())
             *static_cast<std::string*>(d.Address(*this)) = *static_cast<const std::string*>(d.Address(src));
         else
             memmove(d.Address(*this), d.Address(src), d.Bytes());
-    }
+    });
 }
 
 u32 cEdData::IsEqual(const cEdData& a, const cEdData& b)

@@ -11,10 +11,9 @@ u32 ReadString(std::string& str, cDataReader& file)
         return 1;
     }
     if (!file.CanRead(nLen)) return 0;
-    std::string buf(nLen, '\0');
-    if (!file.ReadBytes(&buf[0], nLen)) return 0;
-    buf.resize(strlen(buf.c_str()));
-    str.swap(buf);
+    str.resize(nLen);
+    if (!file.ReadBytes(&str[0], nLen)) return 0;
+    str.resize(strlen(str.c_str()));
     return 1;
 }
 

@@ -34,6 +34,11 @@ bool LoadRecordList(std::vector<T>& list, cDataReader& file, u64 qwMinBytes = kM
 {
     u32 nCount = 0;
     if (!file.ReadCount(nCount, qwMinBytes)) return false;
+    // Most stored lists are empty: no default record is made for them.
+    if (nCount == 0) {
+        list.clear();
+        return file.Ok();
+    }
     list.assign(nCount, T());
     for (T& rec : list)
         if (!rec.Load(file)) return false;
