@@ -4,6 +4,7 @@
 #include "app/global_order.h"
 #include "app/log.h"
 #include "data/project_data.h"
+#include "editor/game_program.h"
 #include "editor/message_loop.h"
 #include "app/win32/thread.h"
 #include "framework/wnd_list.h"
@@ -49,6 +50,8 @@ void cMainWnd::DeleteStageWnd() { m_lpStageWnd.reset(); }
 
 void cMainWnd::CreateStageWindow()
 {
+    g_ProgramHooks.lpFindGame = FindGameProgram;
+    g_ProgramHooks.lpDeactivate = [] { g_bAppActive = 0; };
     m_lpStageWnd.reset();
     m_lpStageWnd.reset(new cStageEditWnd(this, &g_WndList));
     m_lpStageWnd->Create(0, true);

@@ -37,10 +37,20 @@
 #define IDC_GROUP_FIRST 1413
 #define IDC_GROUP_LAST 1472
 
-// The palette windows (a stand-in of the real ones: the list of entries and
-// the tool buttons).
+// The palette windows: the icons of a palette list on the picture 1006
+// with the own scroll bar 1009, the menu bar 168 and the popup menu 179.
 #define IDD_PALETTE 103
-#define IDC_PALETTE_LIST 1412
+#define IDR_MENU_PALETTE 168
+#define IDR_MENU_PALETTE_POPUP 179
+#define IDC_PALETTE_TOOLBAR 122
+
+// The new-stage dialog.
+#define IDD_NEW_STAGE 247
+#define IDC_NEW_TEMPLATE 1247
+#define IDC_NEW_TEMPLATE_BROWSE 1248
+#define IDC_NEW_PALETTE 1310
+#define IDC_NEW_PALETTE_FILE 1311
+#define IDC_NEW_PALETTE_BROWSE 1312
 
 // The stand-in of a window that is still to come.
 #define IDD_STANDIN 9000

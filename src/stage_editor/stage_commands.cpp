@@ -86,15 +86,6 @@ void cStageEditWnd::RunStandIn(const char* lpTitle, bool bHideOthers, const std:
     if (onClosed) onClosed();
 }
 
-bool cStageEditWnd::SaveStage()
-{
-    const std::string& strPath = g_EditState.m_strStagePath;
-    if (strPath.empty()) return false;
-    if (g_Stage.SaveFile(strPath)) return true;
-    if (!IsFatalError()) ErrorBox(Format("%s の保存に失敗しました！", strPath.c_str()));
-    return false;
-}
-
 bool cStageEditWnd::SaveCommonPalette()
 {
     const char* lpPath = g_strPath[kPathCommonPalette];
@@ -111,25 +102,23 @@ bool cStageEditWnd::AskSaveOnClose()
     return ::AskSaveOnClose(
         m_hWnd, g_EditState,
         [this] {
-            const bool bSaved = SaveStage();
+            const bool bSaved = IsSaved(SaveStage(true));
             UpdateTitle();
             return bSaved;
         },
         [this] { return SaveCommonPalette(); });
 }
 
-void cStageEditWnd::CmdNewStage() { RunStandIn("ステージの新規作成", false, nullptr); }
-
 void cStageEditWnd::CmdOpenStage()
 {
     // A modified stage is not dropped unasked.
-    if (!AskSaveStage(m_hWnd, g_EditState, [this] { return SaveStage(); })) return;
-    RunStandIn("ステージを開く", false, nullptr);
+    if (!AskSaveStage(m_hWnd, g_EditState, [this] { return IsSaved(SaveStage(true)); })) return;
+    if (OpenStage()) AfterStageReplaced();
 }
 
 void cStageEditWnd::CmdCloseStage()
 {
-    if (!AskSaveStage(m_hWnd, g_EditState, [this] { return SaveStage(); })) return;
+    if (!AskSaveStage(m_hWnd, g_EditState, [this] { return IsSaved(SaveStage(true)); })) return;
     ::SetWaitCursor();
     g_EditState.m_bHasPath = 0;
     g_EditState.m_strStagePath.clear();
@@ -141,20 +130,24 @@ void cStageEditWnd::CmdCloseStage()
     SetArrowCursor();
 }
 
-void cStageEditWnd::CmdSave()
+// The common palette, then the stage; each flag is cleared by its own
+// save only.
+void cStageEditWnd::SaveBoth(bool bOverwrite)
 {
     g_WndList.EnableAll(false);
     {
         const cSaveGroup group;
         SaveCommonPalette();
-        if (SaveStage()) g_EditState.m_bStageModified = 0;
+        SaveStage(bOverwrite);
     }
     g_WndList.EnableAll(true);
     UpdateTitle();
     if (m_hWnd) SetActiveWindow(m_hWnd);
 }
 
-void cStageEditWnd::CmdSaveAs() { RunStandIn("ステージの新規保存", false, nullptr); }
+void cStageEditWnd::CmdSave() { SaveBoth(true); }
+
+void cStageEditWnd::CmdSaveAs() { SaveBoth(false); }
 
 void cStageEditWnd::CmdSaveCommon() { SaveCommonPalette(); }
 
@@ -217,9 +210,6 @@ void cStageEditWnd::CmdStageSettings()
     RunStandIn("ステージの設定", true, [this] { OnStageSettingsClosed(); });
 }
 
-void cStageEditWnd::CmdLoadPalette() { RunStandIn("ステージパレットの読み込み", false, nullptr); }
-
-void cStageEditWnd::CmdSavePalette() { RunStandIn("ステージパレットの保存", false, nullptr); }
 
 void cStageEditWnd::CmdStageOptions()
 {
@@ -238,9 +228,9 @@ void cStageEditWnd::CmdProjectOptions()
     RunStandIn("プロジェクトオプション", true, [this] { OnProjectOptionsClosed(); });
 }
 
-void cStageEditWnd::CmdTestPlay() { RunStandIn("テストプレイ", false, nullptr); }
+void cStageEditWnd::CmdTestPlay() { StartTestPlay(false); }
 
-void cStageEditWnd::CmdTestPlayGame() { RunStandIn("ゲーム全体のテストプレイ", false, nullptr); }
+void cStageEditWnd::CmdTestPlayGame() { StartTestPlay(true); }
 
 void cStageEditWnd::CmdBitmapTool() { RunStandIn("ビットマップ変換ツール", false, nullptr); }
 
@@ -258,7 +248,13 @@ void cStageEditWnd::OpenEntryAtCursor()
     g_EditState.m_lpEditBlock = nLayer == kLayerBlock ? &g_Stage.m_vBlockGrid[dwCell] : nullptr;
     g_EditState.m_lpEditChara = nLayer == kLayerChara ? &g_Stage.m_vCharaGrid[dwCell] : nullptr;
     g_EditState.m_lpEditItem = nLayer == kLayerItem ? &g_Stage.m_vItemGrid[dwCell] : nullptr;
+    RunEntryEditor(nLayer);
+}
+
+void cStageEditWnd::RunEntryEditor(s32 nLayer)
+{
     static const char* const kTitles[kLayers] = {"ブロックデータ", "キャラデータ", "アイテムデータ"};
+    if (nLayer < 0 || nLayer >= kLayers) return;
     RunStandIn(kTitles[nLayer], false, [this, nLayer] {
         if (nLayer == kLayerBlock) OnBlockEditorClosed();
         else if (nLayer == kLayerChara) OnCharaEditorClosed();

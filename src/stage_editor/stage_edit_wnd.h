@@ -14,6 +14,7 @@
 
 #include "framework/dlg_base.h"
 #include "stage_editor/engine/edit_state.h"
+#include "stage_editor/engine/stage_files.h"
 #include "stage_editor/engine/stage_tools.h"
 
 class cCharaGroupWnd;
@@ -34,6 +35,16 @@ enum ePlacement : u32 {
     kPlacePalette = 1,  // 1 to 6, in the palettes' order
     kPlaceGroup = 7,
 };
+
+// What the stage window needs of the program around it; the top-level
+// window fills it in.
+struct cProgramHooks {
+    // The game program that test play starts; false when there is none.
+    bool (*lpFindGame)(std::string& strPath) = nullptr;
+    // The program waits for messages until it is activated again.
+    void (*lpDeactivate)() = nullptr;
+};
+extern cProgramHooks g_ProgramHooks;
 
 class cStageEditWnd : public cDlgBase, public cEditUi {
 public:
@@ -81,6 +92,11 @@ public:
     void UpdateMenus();
     void UpdateUndoButtons();
 
+    // The stage saved by overwriting its file (bOverwrite) or to a file the
+    // user chooses (stage_files_wnd.cpp).
+    eStageSave SaveStage(bool bOverwrite);
+    bool SaveCommonPalette();
+
     // Return points of the windows that the stage window opens.
     void OnStageSettingsClosed();
     void OnWorldMapClosed();
@@ -90,6 +106,9 @@ public:
     void OnBlockEditorClosed() { OnEntryEditorClosed(); }
     void OnCharaEditorClosed() { OnEntryEditorClosed(); }
     void OnItemEditorClosed() { OnEntryEditorClosed(); }
+    // The data window of the entry the edit state points to (of a layer's
+    // kind); closing it runs the kind's return point.
+    void RunEntryEditor(s32 nLayer);
 
     // What the edit state tells the windows.
     void LayerChanged() override;
@@ -173,9 +192,13 @@ private:
     void SwitchToLayer(s32 nLayer);
     void ClearData(u32 dwMask, const char* lpQuestion);
     void TogglePaletteWindows(u32 dwSide);
-    // The stage saved as Ctrl+S saves it; true when it was written.
-    bool SaveStage();
-    bool SaveCommonPalette();
+    void SaveBoth(bool bOverwrite);
+    // The stage of a file the user chooses; true when it was loaded.
+    bool OpenStage();
+    void StartTestPlay(bool bWhole);
+    // After a new stage, an opened stage or a stage palette: the history
+    // sized for the stage and the window rebuilt around it.
+    void AfterStageReplaced();
     // Asks the frame to rebuild this window around the stage.
     void RequestRebuild();
     // A window that later work builds: shown until the user closes it,

@@ -16,7 +16,10 @@
 #include "data/stage.h"
 #include "data/project_data.h"
 #include "data/project_loader.h"
+#include "data/stage_recovery.h"
 #include "data/system_data.h"
+#include "stage_editor/engine/edit_state.h"
+#include "stage_editor/engine/stage_files.h"
 #include "support/save_crash.h"
 #include "support/test_env.h"
 
@@ -160,6 +163,22 @@ bool SaveStage()
     return stage.SaveFile(kStageFile) == 1 && stage.SavePalette(kStagePaletteFile);
 }
 
+void PrepareStageOverwrite()
+{
+    MakeFolders({"data", "data\\stg4", "data\\work"});
+    EXPECT_EQ(EditedStage(false).SaveFile(kStageFile), 1u);
+}
+
+// The stage window's overwrite: the file moved to data\work\, the stage
+// written, the backup deleted.
+bool OverwriteStageFile()
+{
+    cEditState state;
+    state.m_strStagePath = kStageFile;
+    state.m_bStageModified = 1;
+    return OverwriteStage(EditedStage(true), state, StageFileOps(), nullptr) == eStageSave::Written;
+}
+
 void PrepareCommonPalette()
 {
     MakeFolders({"data"});
@@ -195,6 +214,7 @@ std::vector<cSaveCrashCase> SaveCases()
         {"database Apply", PrepareDefaultTables, ApplyDatabase, TablePaths()},
         {"first database Apply", PrepareDatabaseFolder, ApplyDatabase, TablePaths()},
         {"stage save", PrepareStage, SaveStage, {kStageFile, kStagePaletteFile}},
+        {"stage overwrite", PrepareStageOverwrite, OverwriteStageFile, {kStageFile}, [] { RecoverBrokenFile(kStageFile); }},
         {"common palette save", PrepareCommonPalette, SaveCommonPalette, {g_strPath[kPathCommonPalette]}},
         {"upgrade-save", PrepareOldProject, LoadAndUpgradeSave, UpgradedFiles()},
         {"timed backup", [] { PrepareBackups(true); }, TimedBackup, kBackupFolders, [] { RecoverBackups(); }},

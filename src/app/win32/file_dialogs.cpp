@@ -28,6 +28,16 @@ OPENFILENAMEA FileDialogOf(HWND hOwner, char* lpFile, u32 nSize, const char* lpI
 
 }  // namespace
 
+std::string FileFilter(const std::string& strText, const std::string& strPattern)
+{
+    std::string strFilter = strText;
+    strFilter += '\0';
+    strFilter += strPattern;
+    strFilter += '\0';
+    strFilter += '\0';
+    return strFilter;
+}
+
 u32 SelectOpenFile(HWND hOwner, char* lpFile, u32 nSize, const char* lpInitialDir, const char* lpTitle,
                    const char* lpFilter, const char* lpDefExt, std::vector<std::string>* lpList)
 {

@@ -7,6 +7,10 @@
 
 #include "app/types.h"
 
+// A dialog's filter of one kind of file: the description and the pattern,
+// each ended by a zero, then the zero that ends the list.
+std::string FileFilter(const std::string& strText, const std::string& strPattern);
+
 // Open-file dialog. Without a list the chosen path stands in the buffer; with
 // one (passed empty) every chosen file is appended as a full path. 1 when the
 // user chose, 0 when cancelled.

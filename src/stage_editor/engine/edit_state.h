@@ -143,6 +143,7 @@ public:
     u32 m_bStageModified = 0;
     u32 m_bCommonModified = 0;    // the common palette
     u32 m_bTestPlay = 0;          // a test play runs
+    u32 m_dwTestPlayStart = 0;    // the clock (ms) at the last test play started
     s32 m_nLayer = kLayerBlock;
     s32 m_nPrevLayer = kLayerBlock;
     s32 m_nTool = kToolPen;
