@@ -103,10 +103,12 @@ TEST_F(StageWindow, WithoutAStageTheStageCommandsDoNothing)
     EXPECT_EQ(g_EditConfig.m_WndPos[1].m_dwVisible, 0u);
     EXPECT_EQ(g_EditConfig.m_WndPos[7].m_dwVisible, 0u);
     EXPECT_FALSE(FileSystem().Exists(kPath));
-    // Ctrl+G still starts a whole-game test play (a stand-in for now).
-    cModalDriver play("ゲーム全体のテストプレイ", [](HWND hDlg) { ClickButton(hDlg, 1001); });
+    // Ctrl+G still asks for a whole-game test play: this program has no game.
+    FakeHost().m_Messages.clear();
     Command(kKeyTestPlayGame);
-    EXPECT_TRUE(play.Ran());
+    ASSERT_EQ(FakeHost().m_Messages.size(), 1u);
+    EXPECT_EQ(FakeHost().m_Messages[0].strText, "ゲームプログラムが見つかりません！");
+    EXPECT_EQ(g_EditState.m_bTestPlay, 0u);
 }
 
 TEST_F(StageWindow, ViewTogglesFlipEachWindowsOwnFlag)
@@ -167,6 +169,52 @@ TEST_F(StageWindow, ClosingTheStageAsksForItAndKeepsTheCommonPalettesChanges)
     EXPECT_EQ(FakeHost().m_Messages[0].strTitle, "保存確認");
     EXPECT_TRUE(IsWindow(m_hMain));
     EXPECT_TRUE(IsWindow(Stage()));
+}
+
+// The six palette windows by their titles; a click on an icon picks the
+// entry as a one-cell pen; the data count typed into "データ数" resizes the
+// list, and Cancel leaves it as it was.
+TEST_F(StageWindow, PaletteWindowsPickAndChangeTheDataCount)
+{
+    OpenStage();
+    const char* const kTitles[cStageEditWnd::kPaletteCount] = {
+        "[コモン]ブロックパレット", "[ステージ]ブロックパレット", "[コモン]キャラパレット",
+        "[ステージ]キャラパレット", "[コモン]アイテムパレット", "[ステージ]アイテムパレット"};
+    for (int n = 0; n < cStageEditWnd::kPaletteCount; ++n)
+        EXPECT_EQ(WindowText(StageWnd()->Palette(n)->GetHwnd()), kTitles[n]);
+
+    g_Stage.m_Palette.m_vBlock.resize(12);
+    g_Stage.m_Palette.m_vBlock[9].m_strName = "岩";
+    cPaletteWnd* lpPalette = StageWnd()->Palette(cStageEditWnd::kStageBlock);
+    HWND hPalette = lpPalette->GetHwnd();
+    lpPalette->Relayout();
+    RECT rcView = {};
+    GetWindowRect(GetDlgItem(hPalette, 1006), &rcView);
+    POINT pt = {rcView.left + 32 + 16, rcView.top + 32 + 16};  // entry 9: row 1, column 1
+    ScreenToClient(hPalette, &pt);
+    SendMessageA(hPalette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    EXPECT_EQ(g_EditState.m_nSelSide, 1);
+    EXPECT_EQ(g_EditState.m_nSelIndex, 9);
+    ASSERT_EQ(g_EditState.m_vPenBlock.size(), 1u);
+    EXPECT_EQ(g_EditState.m_vPenBlock[0].m_strName, "岩");
+
+    g_EditState.m_bStageModified = 0;
+    cModalDriver cancel("データ数", [](HWND hDlg) { ClickButton(hDlg, 1001); });
+    SendMessageA(hPalette, WM_COMMAND, 40088, 0);
+    EXPECT_TRUE(cancel.Ran());
+    EXPECT_EQ(g_Stage.m_Palette.m_vBlock.size(), 12u);
+    EXPECT_EQ(g_EditState.m_bStageModified, 0u);
+    cModalDriver count("データ数", [](HWND hDlg) {
+        EXPECT_EQ(DlgItemText(hDlg, 1003), "11");
+        SetDlgItemTextA(hDlg, 1003, "15");
+        ClickButton(hDlg, 1000);
+    });
+    SendMessageA(hPalette, WM_COMMAND, 40088, 0);
+    EXPECT_TRUE(count.Ran());
+    EXPECT_EQ(g_Stage.m_Palette.m_vBlock.size(), 16u);
+    EXPECT_EQ(g_EditState.m_bStageModified, 1u);
+    EXPECT_EQ(g_EditState.m_vPenBlock[0].m_strName, "岩") << "the selection is still entry 9";
+    HoldForScreenshot(hPalette);
 }
 
 }  // namespace
