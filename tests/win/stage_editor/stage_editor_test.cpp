@@ -285,4 +285,45 @@ TEST_F(StageEditorExe, EditingByMouseAndKeysSavesWhatTheEngineWrites)
     EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
 }
 
+// F5 saves the modified stage over a stale backup and the common palette as
+// the core writes them, leaves the work folder empty, and starts the game with
+// the stored stage path; the game's end report lets the next F5 start it
+// again.
+TEST_F(StageEditorExe, TestPlaySavesAndStartsTheGameOnTheStoredPath)
+{
+    ASSERT_TRUE(CopyFileA(HostPath(TARVENOL_GAME_STANDIN).c_str(), "Game.exe", FALSE));
+    FileSystem().MakeFolder("data\\work");
+    ASSERT_TRUE(WriteFileBytes("data\\work\\fixture.stg4_950", {1, 2, 3}));
+    cMirror mirror;
+    Load(mirror);
+    cEditorSession s;
+    ASSERT_TRUE(s.Start(m_strProject, kTitle));
+    DragBoth(s, mirror, 7, 24, 7, 24, true);
+    ClickBoth(s, mirror, 4, 18);
+
+    for (int nRound = 0; nRound < 2; ++nRound) {
+        SCOPED_TRACE(nRound);
+        FileSystem().RemoveFile("game_command_line.txt");
+        s.Keys({VK_F5});
+        ASSERT_TRUE(WaitFor([] { return FileSystem().Exists("game_command_line.txt"); }));
+        Sleep(300);
+        const std::string strLine = ReadFileText("game_command_line.txt");
+        const std::string strParam = " data\\stg4\\fixture.stg4_950";
+        ASSERT_GE(strLine.size(), strParam.size());
+        EXPECT_EQ(strLine.substr(strLine.size() - strParam.size()), strParam) << strLine;
+        s.Settle();
+    }
+    EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+    std::vector<cDirEntry> work;
+    ASSERT_TRUE(FileSystem().ListFolder("data\\work", work));
+    EXPECT_TRUE(work.empty()) << "the backup is gone once the stage is written";
+    ASSERT_EQ(g_CommonPalette.SaveFile("expected.cplt4"), 1u);
+    EXPECT_FILE_BYTES(ReadFileBytes("expected.cplt4"), ReadFileBytes(g_strPath[kPathCommonPalette]));
+    // Everything was saved: the editor closes without a question.
+    PostMessageA(s.Stage(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD dwCode = 99;
+    ASSERT_TRUE(s.Process().WaitForExit(dwCode));
+    EXPECT_EQ(dwCode, 0u);
+}
+
 }  // namespace
