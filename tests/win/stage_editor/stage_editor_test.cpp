@@ -14,6 +14,7 @@
 #include "editor_session.h"
 #include "resource.h"
 #include "sample_project.h"
+#include "stage_editor/engine/new_stage.h"
 #include "stage_editor/engine/view_rules.h"
 #include "support/test_env.h"
 #include "support/win32/dialog_driver.h"
@@ -324,6 +325,69 @@ TEST_F(StageEditorExe, TestPlaySavesAndStartsTheGameOnTheStoredPath)
     DWORD dwCode = 99;
     ASSERT_TRUE(s.Process().WaitForExit(dwCode));
     EXPECT_EQ(dwCode, 0u);
+}
+
+// Types a name into the file-name box of the editor's file dialog and
+// presses OK.
+void ChooseFileName(HWND hDlg, const std::string& strName)
+{
+    HWND hName = GetDlgItem(hDlg, 0x47C);
+    HWND hEdit = hName ? FindWindowExA(hName, nullptr, "Edit", nullptr) : nullptr;
+    SendMessageA(hEdit ? hEdit : hName, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strName.c_str()));
+    ClickButton(hDlg, IDOK);
+}
+
+// "ステージの新規作成" from Ctrl+N with the template t.stg4_900 beside
+// t.stg4_950: the newest version is the new stage, which has no file until
+// Ctrl+S saves it through the save dialog as the core writes it.
+TEST_F(StageEditorExe, TheNewStageDialogCopiesTheNewestVersionOfTheTemplate)
+{
+    for (const char* lpVersion : {"900", "950"}) {
+        cStage t;
+        t.m_strName = std::string("版") + lpVersion;
+        t.SetSize(25, 18, 0, 0);
+        ASSERT_EQ(t.SaveFile(std::string("data\\stg4\\t.stg4_") + lpVersion), 1u);
+    }
+    cEditorSession s;
+    ASSERT_TRUE(s.Start(m_strProject, kTitle));
+    s.Keys({VK_CONTROL, 'N'});
+    HWND hDlg = s.Window("ステージの新規作成");
+    ASSERT_TRUE(hDlg);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hDlg, 1311)));
+    SetDlgItemTextA(hDlg, 1247, "data\\stg4\\t.stg4_900");
+    SendDlgItemMessageA(hDlg, 1310, CB_SETCURSEL, 0, 0);
+    HoldForScreenshot(hDlg);
+    ClickButton(hDlg, 1000);
+    std::string strText;
+    HWND hBox = s.Process().WaitForMessageBox("新規作成の確認", strText);
+    ASSERT_TRUE(hBox);
+    cEditorProcess::Answer(hBox, IDYES);
+    HWND hStage = s.Window("Tarvenol");
+    ASSERT_TRUE(hStage);
+    SetForegroundWindow(hStage);
+    s.Settle();
+
+    s.Keys({VK_CONTROL, 'S'});
+    hBox = s.Process().WaitForMessageBox("警告", strText);
+    ASSERT_TRUE(hBox);
+    EXPECT_EQ(strText, "まだプレイヤーが配置されていないので遊ぶことはできません！");
+    cEditorProcess::Answer(hBox, IDOK);
+    HWND hSave = s.Window("保存先のファイルの選択");
+    ASSERT_TRUE(hSave);
+    ChooseFileName(hSave, m_strProject + "\\data\\stg4\\new.stg4_950");
+    ASSERT_TRUE(WaitFor([] { return FileSystem().Exists("data\\stg4\\new.stg4_950"); }));
+    EXPECT_TRUE(s.Window("Tarvenol  data\\stg4\\new.stg4_950"));
+
+    cNewStageSpec spec;
+    spec.strTemplate = "data\\stg4\\t.stg4_900";
+    cStage expected;
+    ASSERT_EQ(BuildNewStage(expected, spec, g_CommonPalette, g_PrjOption), eNewStage::Created);
+    EXPECT_EQ(expected.m_strName, "版950");
+    ASSERT_EQ(expected.SaveFile(kExpected), 1u);
+    EXPECT_FILE_BYTES(ReadFileBytes(kExpected), ReadFileBytes("data\\stg4\\new.stg4_950"));
+    PostMessageA(s.Window("Tarvenol  data\\stg4\\new.stg4_950"), WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD dwCode = 99;
+    ASSERT_TRUE(s.Process().WaitForExit(dwCode));
 }
 
 }  // namespace
