@@ -40,7 +40,6 @@ const cToolbarButton kToolButtons[] = {
     {{3, 40047, TBSTATE_ENABLED, BTNS_CHECKGROUP, {}, 0, 0}, "塗り潰し"},
     {{4, 40087, TBSTATE_ENABLED, BTNS_CHECKGROUP, {}, 0, 0}, "パラメーターの編集"},
 };
-const cToolbarButton kSeparator[] = {{{0, 0, 0, BTNS_SEP, {}, 0, 0}, nullptr}};
 const cToolbarButton kModeButtons[] = {
     {{0, kCmdEditMode, TBSTATE_ENABLED, BTNS_CHECKGROUP, {}, 0, 0}, "右クリックでパレットデータの編集"},
     {{1, kCmdMenuMode, TBSTATE_ENABLED, BTNS_CHECKGROUP, {}, 0, 0}, "右クリックでメニュー"},
@@ -150,7 +149,10 @@ void cPaletteWnd::OnInitDialog(WPARAM wParam, LPARAM lParam)
     if (m_hToolbar) {
         SendMessageA(m_hToolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 15));
         AddToolbarButtonsFromFile(kToolButtons, static_cast<int>(std::size(kToolButtons)), "e_bmp\\ToolBar_Pen.bmp");
-        AddStdToolbarButtons(kSeparator, 1);
+        // The separator alone: no standard images join the strips.
+        TBBUTTON sep = {};
+        sep.fsStyle = BTNS_SEP;
+        SendMessageA(m_hToolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&sep));
         AddToolbarButtonsFromFile(kModeButtons, static_cast<int>(std::size(kModeButtons)),
                                   "e_bmp\\ToolBar_PltEdit.bmp");
         SendMessageA(m_hToolbar, TB_AUTOSIZE, 0, 0);
