@@ -309,6 +309,8 @@ void cStageEditWnd::OnStageSettingsClosed()
     UpdateUndoButtons();
     ShowLayerWindows();
     g_WndList.EnableAll(true);
+    // The sheet is going: the user goes on in the stage window.
+    if (m_hWnd) SetForegroundWindow(m_hWnd);
 }
 
 void cStageEditWnd::OnWorldMapClosed()
