@@ -54,13 +54,18 @@ bool cBgmPreview::OnCommand(cBoundDlg& dlg, u16 wId, u16 wCode) const
 {
     if (wId != m_wButton || !IsClick(wCode)) return false;
     s64 nRow = 0;
-    if (!dlg.ReadCtrl(m_wCombo, nRow)) return true;
-    const cEdBgm* lpBgm = PlayableRow(g_Database.m_vBgm, nRow);
-    if (!lpBgm) return true;
-    cSoundMgr& mgr = SoundMgr();
-    if (!mgr.SetSlot(0, lpBgm->m_strPath, static_cast<s32>(lpBgm->m_dwVolume)) || !mgr.Play(0, 0, 1, 0, 1))
-        ReportPlayFailure();
+    if (dlg.ReadCtrl(m_wCombo, nRow)) PlayBgmPreview(nRow);
     return true;
+}
+
+int PlayBgmPreview(s64 nRow)
+{
+    const cEdBgm* lpBgm = PlayableRow(g_Database.m_vBgm, nRow);
+    if (!lpBgm) return 0;
+    cSoundMgr& mgr = SoundMgr();
+    if (mgr.SetSlot(0, lpBgm->m_strPath, static_cast<s32>(lpBgm->m_dwVolume)) && mgr.Play(0, 0, 1, 0, 1)) return 1;
+    ReportPlayFailure();
+    return 0;
 }
 
 void cStopMusic::OnEnding(cBoundDlg&, int) const { SoundMgr().Stop(); }

@@ -197,3 +197,7 @@ private:
 // or past the table (nothing plays), 1 when it played (or sound is off);
 // "読み込み失敗！" and 0 when it could not be played.
 int PlaySoundPreview(cBoundDlg& dlg, s64 nRow);
+// Plays row nRow of the BGM table in the sound manager's slot 0 with the
+// row's volume, repeated: 0 for a row below 1 or past the table, 1 when it
+// plays; "読み込み失敗！" and 0 when it could not be played.
+int PlayBgmPreview(s64 nRow);

@@ -1,6 +1,7 @@
 #include "data/stage.h"
 
 #include <algorithm>
+#include <new>
 
 #include "app/fatal.h"
 #include "data/serial.h"
@@ -276,7 +277,7 @@ bool cStage::Load(cDataReader& file)
     ReleaseBlockList(m_vBlockGrid);
     ReleaseCharaList(m_vCharaGrid);
     ReleaseItemList(m_vItemGrid);
-    SetSize(m_dwWidth, m_dwHeight, 0, 0);
+    if (!SetSize(m_dwWidth, m_dwHeight, 0, 0)) return false;
     if (!LoadLayer<cEdBlock>(file) || !LoadLayer<cEdChara>(file) || !LoadLayer<cEdItem>(file)) return false;
     if (!LoadRecordList(m_vBackground, file) || !LoadRecordList(m_vRecord, file)) return false;
     const u32 v = g_dwReadVersion;
@@ -417,41 +418,48 @@ bool cStage::SetSize(u32 dwWidth, u32 dwHeight, u32 dwAnchorRight, u32 dwAnchorB
         return false;
     }
     if (dwWidth > kMaxStageSize || dwHeight > kMaxStageSize) return false;
-    const cCellPos player = m_vCharaGrid.empty() ? cCellPos() : FindPlayer();
-    const bool bKeep = !m_vBlockGrid.empty();
-    std::vector<cEdBlock> oldBlocks = std::move(m_vBlockGrid);
-    std::vector<cEdChara> oldCharas = std::move(m_vCharaGrid);
-    std::vector<cEdItem> oldItems = std::move(m_vItemGrid);
-    const u32 dwOldWidth = m_dwWidth, dwOldHeight = m_dwHeight, dwOldShift = m_dwShift;
+    const u32 dwShift = ShiftFor(dwWidth);
+    const u32 dwCells = (1u << dwShift) * dwHeight;
+    // The new grids are made first: when that fails the stage is as it was.
+    std::vector<cEdBlock> blocks;
+    std::vector<cEdChara> charas;
+    std::vector<cEdItem> items;
+    try {
+        ResizeBlockList(blocks, dwCells);
+        ResizeCharaList(charas, dwCells);
+        ResizeItemList(items, dwCells);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 
-    m_dwWidth = dwWidth;
-    m_dwHeight = dwHeight;
-    m_dwPixelWidth = dwWidth * kChipPixels;
-    m_dwPixelHeight = dwHeight * kChipPixels;
-    m_dwShift = ShiftFor(dwWidth);
-    m_dwStride = 1u << m_dwShift;
-    ResizeBlockList(m_vBlockGrid, CellCount());
-    ResizeCharaList(m_vCharaGrid, CellCount());
-    ResizeItemList(m_vItemGrid, CellCount());
-
-    if (bKeep) {
-        const cOffsets rows = OffsetsFor(dwOldHeight, dwHeight, dwAnchorBottom);
-        const cOffsets cols = OffsetsFor(dwOldWidth, dwWidth, dwAnchorRight);
-        const u32 dwRows = std::min(dwOldHeight, dwHeight), dwCols = std::min(dwOldWidth, dwWidth);
+    if (!m_vBlockGrid.empty()) {
+        const cCellPos player = FindPlayer();
+        const cOffsets rows = OffsetsFor(m_dwHeight, dwHeight, dwAnchorBottom);
+        const cOffsets cols = OffsetsFor(m_dwWidth, dwWidth, dwAnchorRight);
+        const u32 dwRows = std::min(m_dwHeight, dwHeight), dwCols = std::min(m_dwWidth, dwWidth);
         for (u32 r = 0; r < dwRows; ++r) {
-            const u32 dwTo = ((r + rows.dwNew) << m_dwShift) + cols.dwNew;
-            const u32 dwFrom = ((r + rows.dwOld) << dwOldShift) + cols.dwOld;
-            MoveCells(m_vBlockGrid, oldBlocks, dwTo, dwFrom, dwCols);
-            MoveCells(m_vCharaGrid, oldCharas, dwTo, dwFrom, dwCols);
-            MoveCells(m_vItemGrid, oldItems, dwTo, dwFrom, dwCols);
+            const u32 dwTo = ((r + rows.dwNew) << dwShift) + cols.dwNew;
+            const u32 dwFrom = ((r + rows.dwOld) << m_dwShift) + cols.dwOld;
+            MoveCells(blocks, m_vBlockGrid, dwTo, dwFrom, dwCols);
+            MoveCells(charas, m_vCharaGrid, dwTo, dwFrom, dwCols);
+            MoveCells(items, m_vItemGrid, dwTo, dwFrom, dwCols);
         }
         // A player in the band that was cut off goes to cell 0.
         if (player.IsValid()) {
             const s64 nCol = static_cast<s64>(player.dwX) - cols.dwOld, nRow = static_cast<s64>(player.dwY) - rows.dwOld;
             if (nCol < 0 || nRow < 0 || nCol >= dwCols || nRow >= dwRows)
-                m_vCharaGrid[0] = std::move(oldCharas[(player.dwY << dwOldShift) + player.dwX]);
+                charas[0] = std::move(m_vCharaGrid[CellOf(player.dwX, player.dwY)]);
         }
     }
+    m_vBlockGrid.swap(blocks);
+    m_vCharaGrid.swap(charas);
+    m_vItemGrid.swap(items);
+    m_dwWidth = dwWidth;
+    m_dwHeight = dwHeight;
+    m_dwPixelWidth = dwWidth * kChipPixels;
+    m_dwPixelHeight = dwHeight * kChipPixels;
+    m_dwShift = dwShift;
+    m_dwStride = 1u << dwShift;
     ClampScrollLimits();
     return true;
 }

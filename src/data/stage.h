@@ -108,7 +108,9 @@ public:
     // Resizes the grids, keeping their entries: with an anchor of 1 the
     // columns (rows) are added or removed at the left (top), else at the
     // right (bottom). The player stays on the stage: when its cell falls
-    // outside, it goes to cell 0. False for a size of 0 or above 512.
+    // outside, it goes to cell 0. The new grids are made before the old
+    // ones are touched: false, with the stage as it was, for a size of 0 or
+    // above 512 or when they can't be allocated.
     bool SetSize(u32 dwWidth, u32 dwHeight, u32 dwAnchorRight, u32 dwAnchorBottom);
     // Stores the hit-check level (kept within 1..19) and derives the values
     // that the game reads with it.

@@ -1,6 +1,8 @@
 // The stage editor window's commands (menu 128, accelerator table 105 and
 // the toolbar), its save questions and the return points of the windows it
 // opens.
+#include <new>
+
 #include "app/fatal.h"
 #include "app/log.h"
 #include "app/str_util.h"
@@ -14,6 +16,7 @@
 #include "stage_editor/palette_wnd.h"
 #include "stage_editor/stage_edit_wnd.h"
 #include "stage_editor/stage_option_dlg.h"
+#include "stage_editor/stage_setting_wnd.h"
 #include "stage_editor/standin_dlg.h"
 
 const cStageEditWnd::cCommand cStageEditWnd::s_aCommands[] = {
@@ -207,7 +210,17 @@ void cStageEditWnd::CmdShowGroups()
 
 void cStageEditWnd::CmdStageSettings()
 {
-    RunStandIn("ステージの設定", true, [this] { OnStageSettingsClosed(); });
+    delete static_cast<cStageSettingWnd*>(m_lpSettingWnd);
+    m_lpSettingWnd = nullptr;
+    auto* lpSettings = new (std::nothrow) cStageSettingWnd(this, GetRegistry(), &m_lpSettingWnd);
+    if (!lpSettings) {
+        ReportOutOfMemory();
+        return;
+    }
+    m_lpSettingWnd = lpSettings;
+    g_WndList.EnableAll(false);
+    HideAll();
+    if (!lpSettings->CreatePages()) OnStageSettingsClosed();
 }
 
 
@@ -292,6 +305,8 @@ void cStageEditWnd::OnStageSettingsClosed()
     UpdateUndoButtons();
     ShowLayerWindows();
     g_WndList.EnableAll(true);
+    // The sheet is going: the user goes on in the stage window.
+    if (m_hWnd) SetForegroundWindow(m_hWnd);
 }
 
 void cStageEditWnd::OnWorldMapClosed()

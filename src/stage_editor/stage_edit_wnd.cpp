@@ -1,4 +1,5 @@
 #include "stage_editor/stage_edit_wnd.h"
+#include "stage_editor/stage_setting_wnd.h"
 
 #include <windowsx.h>
 
@@ -69,6 +70,10 @@ cStageEditWnd::cStageEditWnd(cWndBase* lpParent, cWndList* lpRegistry)
 cStageEditWnd::~cStageEditWnd()
 {
     g_EditState.SetUi(nullptr);
+    if (auto* lpSettings = static_cast<cStageSettingWnd*>(m_lpSettingWnd)) {
+        lpSettings->ForgetOwner();
+        delete lpSettings;
+    }
     delete m_lpGroupWnd;
     m_lpGroupWnd = nullptr;
     for (int n : {kCommonBlock, kCommonChara, kCommonItem, kStageBlock, kStageChara, kStageItem}) {

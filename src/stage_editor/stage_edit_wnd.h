@@ -133,6 +133,8 @@ public:
     // when its sheet has finished.
     cWndGroup* m_lpDatabaseWnd = nullptr;
     cWndGroup* m_lpWaitSheet = nullptr;
+    // The stage settings window (a cStageSettingWnd) while its sheet is open.
+    cWndGroup* m_lpSettingWnd = nullptr;
     u32 m_bMinimized = 0;
 
 private:

@@ -15,6 +15,8 @@
 #include "resource.h"
 #include "sample_project.h"
 #include "stage_editor/engine/new_stage.h"
+#include "stage_editor/engine/stage_settings_rules.h"
+#include "stage_editor/engine/undo.h"
 #include "stage_editor/engine/view_rules.h"
 #include "support/test_env.h"
 #include "support/win32/dialog_driver.h"
@@ -386,6 +388,98 @@ TEST_F(StageEditorExe, TheNewStageDialogCopiesTheNewestVersionOfTheTemplate)
     ASSERT_EQ(expected.SaveFile(kExpected), 1u);
     EXPECT_FILE_BYTES(ReadFileBytes(kExpected), ReadFileBytes("data\\stg4\\new.stg4_950"));
     PostMessageA(s.Window("Tarvenol  data\\stg4\\new.stg4_950"), WM_SYSCOMMAND, SC_CLOSE, 0);
+    DWORD dwCode = 99;
+    ASSERT_TRUE(s.Process().WaitForExit(dwCode));
+// The text of a control of another process (GetWindowText reads only
+// captions there).
+std::string RemoteText(HWND hDlg, int nId)
+{
+    char buf[512] = "";
+    SendDlgItemMessageA(hDlg, nId, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+    return buf;
+}
+
+// "ステージの設定" from the menu: the pages show the stage; Cancel keeps it;
+// a change on each page and Apply mark it modified and Ctrl+S writes what
+// the core writes with the same settings; a wider stage grows on the left
+// by the direction chosen; 5 x 10 is committed as 20 x 15.
+TEST_F(StageEditorExe, StageSettingsWriteWhatTheCoreWrites)
+{
+    ASSERT_TRUE(OpenLastStage(g_Stage, kFixture));
+    cEditorSession s;
+    ASSERT_TRUE(s.Start(m_strProject, kTitle));
+    const auto open = [&s]() -> HWND {
+        s.Menu({VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, 'E'});
+        return s.Window("ステージの設定");
+    };
+    const auto page = [](HWND hSheet, int n) {
+        SendMessageA(hSheet, PSM_SETCURSEL, static_cast<WPARAM>(n), 0);
+        return reinterpret_cast<HWND>(SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    };
+    const auto finish = [&s](HWND hSheet, int nButton) {
+        SendMessageA(hSheet, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(hSheet); }));
+        s.Settle();
+    };
+    const auto save = [&s]() {
+        const std::vector<u8> before = ReadFileBytes(kFixture);
+        s.Keys({VK_CONTROL, 'S'});
+        ASSERT_TRUE(WaitFor([&] { return ReadFileBytes(kFixture) != before; }));
+        s.Settle();
+        EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+    };
+
+    HWND hSheet = open();
+    ASSERT_TRUE(hSheet);
+    HWND hBasic = page(hSheet, 0);
+    EXPECT_EQ(RemoteText(hBasic, 1002), g_Stage.m_strName);
+    EXPECT_EQ(RemoteText(hBasic, 11210), "40");
+    EXPECT_EQ(RemoteText(hBasic, 11211), "30");
+    EXPECT_EQ(RemoteText(hBasic, 1258), std::to_string(g_Stage.m_dwTimeLimit));
+    EXPECT_EQ(RemoteText(page(hSheet, 1), 11222), std::to_string(g_Stage.m_dwFrameRate));
+    EXPECT_EQ(RemoteText(page(hSheet, 2), 1288), std::to_string(g_Stage.m_adwHitRange[kEnemyShotW]));
+    SetDlgItemTextA(hBasic, 1002, "捨てる名前");
+    finish(hSheet, PSBTN_CANCEL);
+    EXPECT_EQ(s.ButtonState(kCmdUndo), 0) << "the history starts again";
+
+    // A change on every page; the stage grows on the left.
+    hSheet = open();
+    ASSERT_TRUE(hSheet);
+    hBasic = page(hSheet, 0);
+    EXPECT_EQ(RemoteText(hBasic, 1002), g_Stage.m_strName) << "Cancel kept the name";
+    SetDlgItemTextA(hBasic, 1002, "設定した名前");
+    SendDlgItemMessageA(hBasic, 1286, CB_SETCURSEL, 1, 0);
+    SetDlgItemTextA(hBasic, 11210, "50");
+    SetDlgItemTextA(page(hSheet, 1), 11222, "45");
+    SetDlgItemTextA(page(hSheet, 2), 1288, "20");
+    SendMessageA(hSheet, PSM_APPLY, 0, 0);
+    s.Settle();
+    finish(hSheet, PSBTN_OK);
+    g_Stage.m_strName = "設定した名前";
+    g_Stage.m_dwFrameRate = 45;
+    g_Stage.m_adwHitRange[kEnemyShotW] = 20;
+    // Every control wrote its field within its limits: the unset right and
+    // bottom scroll limits (0) come back as the least the edits take.
+    g_Stage.m_anScrollLimit[kScrollRight] = std::max(g_Stage.m_anScrollLimit[kScrollRight], 19);
+    g_Stage.m_anScrollLimit[kScrollBottom] = std::max(g_Stage.m_anScrollLimit[kScrollBottom], 14);
+    cUndo undo;
+    s32 w = 50, h = 30;
+    ASSERT_EQ(ChangeStageSize(g_Stage, undo, w, h, 1, 0, s64(1) << 40), eSizeChange::Resized);
+    save();
+
+    // 5 x 10 is one screen, cut on the left by the direction kept.
+    hSheet = open();
+    ASSERT_TRUE(hSheet);
+    hBasic = page(hSheet, 0);
+    EXPECT_EQ(SendDlgItemMessageA(hBasic, 1286, CB_GETCURSEL, 0, 0), 1);
+    SetDlgItemTextA(hBasic, 11210, "5");
+    SetDlgItemTextA(hBasic, 11211, "10");
+    finish(hSheet, PSBTN_OK);
+    w = 5, h = 10;
+    ASSERT_EQ(ChangeStageSize(g_Stage, undo, w, h, 1, 0, s64(1) << 40), eSizeChange::Resized);
+    EXPECT_EQ(g_Stage.m_dwWidth, 20u);
+    save();
+    PostMessageA(s.Stage(), WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD dwCode = 99;
     ASSERT_TRUE(s.Process().WaitForExit(dwCode));
 }
