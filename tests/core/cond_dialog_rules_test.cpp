@@ -66,6 +66,8 @@ TEST(CondRules, StatusConditionLeftOperandListsAndRename)
               (std::vector<std::string>{"時間", "横スクロール速度", "縦スクロール速度", "スコア", "残り人数"}));
     EXPECT_EQ(system.Enabled(kStLeftVar), 0);
     EXPECT_EQ(system.Enabled(kStLeftRename), 0);
+    EXPECT_EQ(RowsOf(system, kStLeftVar).size(), cMemoryVarNames::kRows - 1)
+        << "an unused variable combo keeps its scope's names, and so its number";
 
     // A variable operand: the common or stage names, renamable; subject and
     // status disabled, and neither coordinate control.

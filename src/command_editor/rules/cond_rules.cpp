@@ -45,8 +45,9 @@ void CoordRule(const cSideIds& side, const cCtrlValues& in, cRefreshOut& out)
 }
 
 // The variable combo of a side: the chara variables for a chara's
-// "キャラ変数" (nothing to rename), the scope's names for a variable operand;
-// a shown number the new list lacks is clamped into it.
+// "キャラ変数" (nothing to rename), the scope's names for a variable operand
+// (and, disabled, for any other); a shown number the new list lacks is
+// clamped into it.
 void VariableRule(const cSideIds& side, bool bStatus, bool bVariable, const cCtrlValues& in, cRefreshOut& out)
 {
     s64 nLast = 0;
@@ -58,7 +59,10 @@ void VariableRule(const cSideIds& side, bool bStatus, bool bVariable, const cCtr
         out.Enable({side.wVar, side.wRename}, true).Items(side.wVar, Rows(bStage ? eRows::StageVars : eRows::CommonVars));
         nLast = static_cast<s64>(VarNames().Count(bStage ? eVarScope::Stage : eVarScope::Common)) - 1;
     } else {
+        // Unused, the combo still lists the scope's names, so that it keeps
+        // showing (and OK keeps storing) the side's number.
         out.Enable({side.wVar, side.wRename}, false);
+        out.Items(side.wVar, Rows(in.Get(side.wScope) == 1 ? eRows::StageVars : eRows::CommonVars));
         return;
     }
     if (in.Has(side.wVar) && nLast >= 1) {

@@ -91,7 +91,8 @@ extern const cNameTable g_CondSystemStateNames;
 
 // 269: the operands' controls by their kinds, the status lists by their
 // subjects, the variable lists (chara variables for the status
-// "キャラ変数", else the common or stage names) with a shown number outside
+// "キャラ変数", else the common or stage names, also while unused) with a
+// shown number outside
 // the new list clamped into it, and the coordinate rule of each side.
 void StatusCondRefresh(const cCtrlValues& in, const cRefreshFacts& facts, cRefreshOut& out);
 // 274: the state list and its base by the subject's group, the value list
