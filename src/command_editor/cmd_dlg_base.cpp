@@ -96,6 +96,12 @@ void cCmdDlgBase::StoreResult()
     m_Held = cSubRecords();
 }
 
+cCondList* cCmdDlgBase::BoundCondList() const
+{
+    const cCommand& cmd = *m_Ctx.m_pCmd;
+    return cmd.m_pCondList ? cmd.m_pCondList.get() : m_Held.m_pCondList.get();
+}
+
 cItemSource cCmdDlgBase::DefaultItems(const cBindRow& row) const
 {
     if (row.m_Field.m_eHome != eFieldHome::Param) return cItemSource();

@@ -125,6 +125,9 @@ protected:
     cItemSource DefaultItems(const cBindRow& row) const override;
     cRefreshFacts Facts() const override;
     void StoreResult() override;
+    // The condition list the rows are bound to: the command's own, or the
+    // default held for a command without one.
+    cCondList* BoundCondList() const;
 
 private:
     static cBoundDesc WithParamRanges(const cCmdDlgDesc& desc, const cCommand& cmd);

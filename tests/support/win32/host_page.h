@@ -2,11 +2,15 @@
 // A list page of the tests' own that stands in for the flow page, the item
 // effect page and the pages with condition lists: a command list (a list
 // control over the page's commands) that inserts and edits through the
-// command palette of its set as those pages do, and a condition list (a
-// list control too) whose rows are the condition row texts.
+// command palette of its set as those pages do, a condition list (a list
+// control too) whose rows are the condition row texts and which inserts and
+// edits through the condition chooser, posing as a chara's flow page or as
+// the block page, and a key-condition list that edits through the key
+// condition dialog.
 #include <windows.h>
 
 #include "command_editor/edit_ctx.h"
+#include "flow/key_cond.h"
 #include "controls/ctrl.h"
 #include "controls/ctrl_list.h"
 #include "flow/ed_flow.h"
@@ -40,6 +44,20 @@ public:
     void DoubleClick(int nRow);
     // The list control the dialogs are placed on.
     cCtrl* CommandList() { return &m_Lists[0]; }
+
+    // How the condition list passes its conditions to the chooser: as a
+    // chara's flow page (subjects from "自分", the distance always offered)
+    // or as the block page (from "主人公", the distance only on the stage
+    // editor's chara layer).
+    enum class eCondPage { CharaFlow, Block };
+    void PoseAs(eCondPage ePage) { m_eCondPage = ePage; }
+    void SelectCond(int nRow);
+    void PressCondInsert();
+    void PressCondEdit();
+    void CondDoubleClick(int nRow);
+    void PressKeyInsert();
+    void PressKeyEdit(int nRow);
+    cCtrl* ConditionList() { return &m_CondLists[0]; }
     int RedrawCount() const { return m_nRedraws; }
     int LastResult() const { return m_nLastResult; }
     std::vector<std::string> CommandRows() const;
@@ -48,14 +66,20 @@ public:
     cCommands m_Commands;
     cCondItems m_Conds;
     bool m_bItemGetNote = false;  // what the page tells the item get dialog
+    std::vector<cEdKeyCond> m_KeyConds;
 
 private:
     size_t SelectedRow() const;
+    size_t SelectedCond() const;
+    void OnCondCommand(u16 wId, u16 wCode);
+    void OnKeyCommand(u16 wId);
 
     u32 m_nSet;
     u32 m_nEntryEditMode;
     std::vector<cCtrlDesc<cCtrlList<cCommand>>> m_Lists;
     std::vector<cCtrlDesc<cCtrlList<cCondItem>>> m_CondLists;
+    std::vector<cCtrlDesc<cCtrlList<cEdKeyCond>>> m_KeyLists;
+    eCondPage m_eCondPage = eCondPage::CharaFlow;
     int m_nRedraws = 0;
     int m_nLastResult = -1;
 };
