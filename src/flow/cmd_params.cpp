@@ -329,21 +329,8 @@ constexpr cParamDesc kItemGet[] = {
 };
 
 // Kind 26 "グラフィックの変更": kind "の" number, then the offset.
-void GraphicNumberRange(const V& p, s32& nMin, s32& nMax)
-{
-    nMin = 1;
-    nMax = 119;
-    if (p[0] != 4) return;
-    const u32 nBitmaps = FlowRefs().Count(eFlowRefTable::CharaExcBmp);
-    nMax = nBitmaps == cFlowRefs::kUnknownCount ? 999 : static_cast<s32>(nBitmaps) - 1;
-}
-
-void GraphicOffsetRange(const V& p, s32& nMin, s32& nMax)
-{
-    const s32 nLimit = p[0] == 1 ? 19 : p[0] == 4 ? 239 : 999;
-    nMin = -nLimit;
-    nMax = nLimit;
-}
+void GraphicNumberRange(const V& p, s32& nMin, s32& nMax) { GraphicNumberLimits(p[0], nMin, nMax); }
+void GraphicOffsetRange(const V& p, s32& nMin, s32& nMax) { GraphicOffsetLimits(p[0], nMin, nMax); }
 
 constexpr cParamDesc kGraphic[] = {
     Choice("graphic kind", g_GraphicKindNames, 1).Labels("グラフィック"),
@@ -689,4 +676,27 @@ void ForceDependentParams(cCommand& cmd)
     if (!params.m_pfnForce) return;
     cmd.m_Params.resize(std::max<size_t>(cmd.m_Params.size(), params.m_nCount), 0);
     params.m_pfnForce(cmd.m_Params);
+}
+
+void GraphicNumberLimits(s32 nKind, s32& nMin, s32& nMax)
+{
+    nMin = 1;
+    nMax = 119;
+    if (nKind != kGraphicSpecialBmp) return;
+    const u32 nBitmaps = FlowRefs().Count(eFlowRefTable::CharaExcBmp);
+    nMax = nBitmaps == cFlowRefs::kUnknownCount ? 999 : SpecialBitmapNumberMax(nBitmaps);
+}
+
+s32 SpecialBitmapNumberMax(u32 nBitmaps)
+{
+    // Record 0 of the table is no bitmap; a table of at most one record
+    // still allows 1, which the game shows as no bitmap.
+    return nBitmaps <= 2 ? 1 : static_cast<s32>(nBitmaps - 1);
+}
+
+void GraphicOffsetLimits(s32 nKind, s32& nMin, s32& nMax)
+{
+    const s32 nLimit = nKind == kGraphicChara ? 19 : nKind == kGraphicSpecialBmp ? 239 : 999;
+    nMin = -nLimit;
+    nMax = nLimit;
 }

@@ -136,3 +136,15 @@ void PrepareCommandParams(cCommand& cmd, bool bNew);
 // always chosen by ID, a message that waits for the key pauses the game, and
 // so on).
 void ForceDependentParams(cCommand& cmd);
+
+// The graphic kinds of the graphic change whose limits differ.
+constexpr s32 kGraphicChara = 1;
+constexpr s32 kGraphicSpecialBmp = 4;
+// The graphic number a graphic kind allows: 1..119, or for a chara special
+// bitmap 1 to the last record of its table (1 while the table has no
+// record beyond record 0).
+void GraphicNumberLimits(s32 nKind, s32& nMin, s32& nMax);
+s32 SpecialBitmapNumberMax(u32 nBitmaps);
+// The offset a graphic kind allows: -19..19 for a chara, -239..239 for a
+// chara special bitmap, the stored bound otherwise.
+void GraphicOffsetLimits(s32 nKind, s32& nMin, s32& nMax);

@@ -60,6 +60,11 @@ void StatusNames(bool bSystem, std::vector<std::string>& out)
     for (const cStatusDesc& status : bSystem ? g_SystemStatuses : g_CharaStatuses) out.push_back(status.m_lpName);
 }
 
+void StateNames(bool bSystem, std::vector<std::string>& out)
+{
+    for (const cStateDesc& state : bSystem ? g_SystemStates : g_CharaStates) out.push_back(state.m_lpName);
+}
+
 }  // namespace
 
 bool operator==(const cItemSource& a, const cItemSource& b)
@@ -103,5 +108,6 @@ void BuildItems(const cItemSource& s, std::vector<std::string>& out)
         break;
     case eRows::PaletteEntries: PaletteEntryRows(static_cast<ePaletteList>(s.m_nArg), out); break;
     case eRows::Statuses: StatusNames(s.m_nArg != 0, out); break;
+    case eRows::States: StateNames(s.m_nArg != 0, out); break;
     }
 }

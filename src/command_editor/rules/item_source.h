@@ -20,6 +20,7 @@ enum class eRows : u8 {
     ArrangeParams,  // the adjustable parameters of a flow-command kind
     PaletteEntries, // "007 name" from entry 1 of a palette list
     Statuses,       // the chara statuses, or the system statuses
+    States,         // the chara states, or the system states
 };
 
 // The database tables are named as the flow records name them.
@@ -74,6 +75,9 @@ constexpr cItemSource PaletteRows(ePaletteList eList) { return Rows(eRows::Palet
 
 // The names of the chara statuses, or of the system statuses.
 constexpr cItemSource StatusRows(bool bSystem) { return Rows(eRows::Statuses, bSystem ? 1 : 0); }
+
+// The names of the chara states, or of the system states.
+constexpr cItemSource StateRows(bool bSystem) { return Rows(eRows::States, bSystem ? 1 : 0); }
 
 // The row shown in place of an empty adjustable-parameter list.
 extern const char* const kNoArrangeParams;
