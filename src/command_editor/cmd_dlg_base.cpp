@@ -131,7 +131,8 @@ const cCmdDlgDesc* FindCmdDialog(u32 nSet, u32 nKind)
 {
     u8 nListSet = 0, nListKind = 0;
     if (!ListedKind(nSet, nKind, nListSet, nListKind)) return nullptr;
-    for (const cCmdDlgGroup* lpGroup : {&g_FrameCmdDialogs, &g_MoveCmdDialogs, &g_ShotCmdDialogs, &g_FlowOpCmdDialogs})
+    for (const cCmdDlgGroup* lpGroup :
+         {&g_FrameCmdDialogs, &g_MoveCmdDialogs, &g_VisualCmdDialogs, &g_ShotCmdDialogs, &g_FlowOpCmdDialogs})
         for (u32 i = 0; i < lpGroup->m_nCount; ++i) {
             const cCmdDlgDesc* lpDesc = lpGroup->m_lpDescs[i];
             if (lpDesc->m_nSet == nListSet && lpDesc->m_nKind == nListKind) return lpDesc;

@@ -143,7 +143,8 @@ struct cCmdDlgGroup {
     u32 m_nCount = 0;
 };
 extern const cCmdDlgGroup g_FrameCmdDialogs;     // direction, jump, sound, BGM, code, arrange, loop, flow change
-extern const cCmdDlgGroup g_MoveCmdDialogs;      // wait, moves, status 2, vanish, item, graphic, anime, effects
+extern const cCmdDlgGroup g_MoveCmdDialogs;      // wait, moves, move disable
+extern const cCmdDlgGroup g_VisualCmdDialogs;    // status 2, vanish, item, graphic, anime, effects, picture, colour, background
 extern const cCmdDlgGroup g_ShotCmdDialogs;      // shot, sword, summons, message, warp, target, status operation
 extern const cCmdDlgGroup g_FlowOpCmdDialogs;    // flow operation, stage clear, game wait
 

@@ -21,6 +21,10 @@ public:
     // 1 while a stage palette entry is edited, 2 while a common palette
     // entry is, 0 for a placed entry.
     virtual u32 EntryEditMode() const { return 0; }
+    // Whether the item get dialog warns that an item adding flows can't have
+    // them operated on at once: while a chara is edited, or the flows of an
+    // item's flow change.
+    virtual bool ItemGetNoteShown() const { return false; }
 };
 
 struct cCmdEditCtx {

@@ -12,9 +12,9 @@ namespace {
 
 // 263 "向き変更".
 constexpr cBindRow kDirectionRows[] = {
-    Check(1117, CmdField<&cCommand::m_bParallel>()),
-    Edit(1113, CmdField<&cCommand::m_wTime>(), 1, 9999, 1114),
-    Edit(1115, CmdField<&cCommand::m_nCloneFactor>(), -500, 500, 1116),
+    kParallelRow,
+    kTimeRow,
+    kTimeCloneRow,
     ParamCombo(1127, 0),
     kAnimeRow,
     kSoundRow,

@@ -18,13 +18,8 @@ namespace {
 // The dialog's own values that keep the previous formation and move type.
 enum : u32 { kPreviousFormation = 0, kPreviousMoveType = 1 };
 
-// Rows the shot and the summons share: the time, the formation with its
-// values, the direction and the aim.
-constexpr cBindRow kTimeRows[] = {
-    Check(1117, CmdField<&cCommand::m_bParallel>()),
-    Edit(1113, CmdField<&cCommand::m_wTime>(), 1, 9999, 1114),
-    Edit(1115, CmdField<&cCommand::m_nCloneFactor>(), -500, 500, 1116),
-};
+// Rows the shot and the summons share beyond the time: the formation with
+// its values, the direction and the aim.
 constexpr cBindRow kFormationRows[] = {
     Combo(12641, ShotField<&cEdShot::m_nPattern>(), Names(g_ShotPatternNames)),
     Edit(1041, ShotElement<&cEdShot::m_wPatternValue, 0>(), 0, 999, 1051),
@@ -163,8 +158,8 @@ const cCmdDlgDesc kShotDlg = CmdDlg(0, 11, 209, kShotRows)
 
 // 224 "ソード": the time is the sword type's.
 constexpr cBindRow kSwordOwnRows[] = {
-    Check(1117, CmdField<&cCommand::m_bParallel>()),
-    Edit(1113, CmdField<&cCommand::m_wTime>(), 1, 9999, 1114),
+    kParallelRow,
+    kTimeRow,
     Combo(1221, ShotField<&cEdShot::m_nAim>(), DbRows(eDbTable::SwordType, 0, nullptr, 3, 1)),
 };
 constexpr auto kSwordRows = JoinRows(kSwordOwnRows, kAnimeSoundRows, kHitRows);

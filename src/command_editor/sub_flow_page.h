@@ -35,6 +35,8 @@ public:
 
     cWndBase* HostWnd() override { return this; }
     void RedrawLists() override;
+    // The flows of an item's flow change are being edited.
+    bool ItemGetNoteShown() const override { return true; }
 
     const cFlows& WorkingFlows() const { return m_Work; }
 

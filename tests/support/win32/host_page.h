@@ -30,6 +30,7 @@ public:
     cWndBase* HostWnd() override { return this; }
     void RedrawLists() override;
     u32 EntryEditMode() const override { return m_nEntryEditMode; }
+    bool ItemGetNoteShown() const override { return m_bItemGetNote; }
 
     // As the user does it: select a row, then a button (posted; the palette
     // runs when the messages are pumped).
@@ -46,6 +47,7 @@ public:
 
     cCommands m_Commands;
     cCondItems m_Conds;
+    bool m_bItemGetNote = false;  // what the page tells the item get dialog
 
 private:
     size_t SelectedRow() const;
