@@ -390,6 +390,8 @@ TEST_F(StageEditorExe, TheNewStageDialogCopiesTheNewestVersionOfTheTemplate)
     PostMessageA(s.Window("Tarvenol  data\\stg4\\new.stg4_950"), WM_SYSCOMMAND, SC_CLOSE, 0);
     DWORD dwCode = 99;
     ASSERT_TRUE(s.Process().WaitForExit(dwCode));
+}
+
 // The text of a control of another process (GetWindowText reads only
 // captions there).
 std::string RemoteText(HWND hDlg, int nId)
