@@ -86,18 +86,18 @@ void cNewStageDlg::Apply()
     g_EditConfig.m_strNewStageTemplate = m_strTemplate;
     g_EditConfig.m_dwNewStagePalette = static_cast<u32>(m_nPalette);
     g_EditConfig.m_strNewStagePaletteFile = m_strPaletteFile;
-    cNewStageSpec spec;
-    spec.strTemplate = m_strTemplate;
-    spec.dwPalette = static_cast<u32>(m_nPalette);
-    spec.strPaletteFile = m_strPaletteFile;
+    cNewStageChoice choice;
+    choice.strTemplate = m_strTemplate;
+    choice.dwPalette = static_cast<u32>(m_nPalette);
+    choice.strPaletteFile = m_strPaletteFile;
 
     Host().ShowWaitMessage(m_hWnd, "ステージを作成しています...", "ステージの新規作成");
     // The stage is built whole before it replaces the open one.
     cStage scratch;
-    const eNewStage eResult = BuildNewStage(scratch, spec, g_CommonPalette, g_PrjOption);
+    const eNewStage eResult = BuildNewStage(scratch, choice, g_CommonPalette, g_PrjOption);
     if (eResult != eNewStage::Created) {
         Host().CloseWaitMessage();
-        ErrorBox(NewStageFailureText(eResult, spec));
+        ErrorBox(NewStageFailureText(eResult, choice));
         Close(0);
         return;
     }

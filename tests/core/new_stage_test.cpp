@@ -49,9 +49,9 @@ TEST_F(NewStage, AnEmptyStageIs20By15WithTwoEntriesInEachPaletteList)
         cStage out;
         out.SetSize(50, 50, 0, 0);
         out.m_Palette.m_vChara.resize(9);
-        cNewStageSpec spec;
-        spec.dwPalette = dwChoice;
-        ASSERT_EQ(BuildNewStage(out, spec, m_Common, m_Options), eNewStage::Created);
+        cNewStageChoice choice;
+        choice.dwPalette = dwChoice;
+        ASSERT_EQ(BuildNewStage(out, choice, m_Common, m_Options), eNewStage::Created);
         EXPECT_EQ(out.m_dwWidth, 20u);
         EXPECT_EQ(out.m_dwHeight, 15u);
         EXPECT_EQ(out.m_Palette.m_vBlock.size(), 2u);
@@ -66,9 +66,9 @@ TEST_F(NewStage, TheNewestVersionOfTheTemplateIsLoaded)
     SaveStageNamed("data\\stg4\\t.stg4_900", "古い", 3);
     SaveStageNamed("data\\stg4\\t.stg4_950", "新しい", 4);
     cStage out;
-    cNewStageSpec spec;
-    spec.strTemplate = "data\\stg4\\t.stg4_900";
-    ASSERT_EQ(BuildNewStage(out, spec, m_Common, m_Options), eNewStage::Created);
+    cNewStageChoice choice;
+    choice.strTemplate = "data\\stg4\\t.stg4_900";
+    ASSERT_EQ(BuildNewStage(out, choice, m_Common, m_Options), eNewStage::Created);
     EXPECT_EQ(out.m_strName, "新しい");
     EXPECT_EQ(out.m_dwWidth, 30u);
     EXPECT_EQ(out.m_Palette.m_vBlock.size(), 4u) << "choice 0 keeps the template's palette";
@@ -78,9 +78,9 @@ TEST_F(NewStage, CopyingTheCommonPaletteInheritsEntryByEntry)
 {
     m_Options.m_adwDefInheritKind[0][0] = 1;
     cStage out;
-    cNewStageSpec spec;
-    spec.dwPalette = kNewPaletteCommon;
-    ASSERT_EQ(BuildNewStage(out, spec, m_Common, m_Options), eNewStage::Created);
+    cNewStageChoice choice;
+    choice.dwPalette = kNewPaletteCommon;
+    ASSERT_EQ(BuildNewStage(out, choice, m_Common, m_Options), eNewStage::Created);
     ASSERT_EQ(out.m_Palette.m_vBlock.size(), 5u);
     EXPECT_EQ(out.m_Palette.m_vBlock[0].m_strName, "");
     EXPECT_EQ(out.m_Palette.m_vBlock[0].m_cInheritKind, 0);
@@ -98,10 +98,10 @@ TEST_F(NewStage, APaletteFileGivesTheStagesPalette)
     source.m_Palette.m_vItem[5].m_strName = "鍵";
     ASSERT_TRUE(source.SavePalette("data\\plt4\\p.plt4"));
     cStage out;
-    cNewStageSpec spec;
-    spec.dwPalette = kNewPaletteFile;
-    spec.strPaletteFile = "data\\plt4\\p.plt4";
-    ASSERT_EQ(BuildNewStage(out, spec, m_Common, m_Options), eNewStage::Created);
+    cNewStageChoice choice;
+    choice.dwPalette = kNewPaletteFile;
+    choice.strPaletteFile = "data\\plt4\\p.plt4";
+    ASSERT_EQ(BuildNewStage(out, choice, m_Common, m_Options), eNewStage::Created);
     ASSERT_EQ(out.m_Palette.m_vItem.size(), 6u);
     EXPECT_EQ(out.m_Palette.m_vItem[5].m_strName, "鍵");
 }
@@ -110,7 +110,7 @@ TEST_F(NewStage, FailuresNameTheFile)
 {
     ASSERT_TRUE(WriteFileBytes("data\\plt4\\newer.plt4", {0xB7, 3, 0, 0, 0, 0, 0, 0}));  // 951
     const struct {
-        cNewStageSpec spec;
+        cNewStageChoice choice;
         eNewStage eResult;
         const char* lpText;
     } kCases[] = {
@@ -123,8 +123,8 @@ TEST_F(NewStage, FailuresNameTheFile)
     };
     for (const auto& c : kCases) {
         cStage out;
-        EXPECT_EQ(BuildNewStage(out, c.spec, m_Common, m_Options), c.eResult);
-        EXPECT_EQ(NewStageFailureText(c.eResult, c.spec), c.lpText);
+        EXPECT_EQ(BuildNewStage(out, c.choice, m_Common, m_Options), c.eResult);
+        EXPECT_EQ(NewStageFailureText(c.eResult, c.choice), c.lpText);
     }
 }
 

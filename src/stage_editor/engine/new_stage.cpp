@@ -32,19 +32,19 @@ void CopyCommonPalette(cStage& stage, const cCommonPalette& common, const cPrjOp
     CopyList(stage.m_Palette.m_vItem, common.m_Lists.m_vItem, options);
 }
 
-eNewStage BuildNewStage(cStage& out, const cNewStageSpec& spec, const cCommonPalette& common,
+eNewStage BuildNewStage(cStage& out, const cNewStageChoice& choice, const cCommonPalette& common,
                         const cPrjOption& options)
 {
-    if (spec.dwPalette == kNewPaletteFile && !FileSystem().Exists(spec.strPaletteFile))
+    if (choice.dwPalette == kNewPaletteFile && !FileSystem().Exists(choice.strPaletteFile))
         return eNewStage::PaletteMissing;
     const cPaletteScope scope(ePaletteSide::Stage, out.m_Palette);
-    if (!spec.strTemplate.empty()) {
-        if (!out.LoadNewest(spec.strTemplate, g_strExt[kExtStage])) return eNewStage::TemplateMissing;
+    if (!choice.strTemplate.empty()) {
+        if (!out.LoadNewest(choice.strTemplate, g_strExt[kExtStage])) return eNewStage::TemplateMissing;
     } else {
         out.New();
         out.Normalize();
     }
-    switch (spec.dwPalette) {
+    switch (choice.dwPalette) {
     case kNewPaletteEmpty:
         out.m_Palette.m_vBlock.assign(1, cEdBlock());
         out.m_Palette.m_vChara.assign(1, cEdChara());
@@ -54,7 +54,7 @@ eNewStage BuildNewStage(cStage& out, const cNewStageSpec& spec, const cCommonPal
         CopyCommonPalette(out, common, options);
         break;
     case kNewPaletteFile:
-        if (out.LoadPalette(spec.strPaletteFile) != eLoadResult::Loaded) return eNewStage::PaletteFailed;
+        if (out.LoadPalette(choice.strPaletteFile) != eLoadResult::Loaded) return eNewStage::PaletteFailed;
         break;
     default:
         break;
@@ -63,16 +63,16 @@ eNewStage BuildNewStage(cStage& out, const cNewStageSpec& spec, const cCommonPal
     return eNewStage::Created;
 }
 
-std::string NewStageFailureText(eNewStage eResult, const cNewStageSpec& spec)
+std::string NewStageFailureText(eNewStage eResult, const cNewStageChoice& choice)
 {
     switch (eResult) {
     case eNewStage::PaletteMissing:
-        return Format("ステージパレットファイル %s が見つかりません！", spec.strPaletteFile.c_str());
+        return Format("ステージパレットファイル %s が見つかりません！", choice.strPaletteFile.c_str());
     case eNewStage::TemplateMissing:
-        return Format("ステージファイル %s が見つかりません！", spec.strTemplate.c_str());
+        return Format("ステージファイル %s が見つかりません！", choice.strTemplate.c_str());
     case eNewStage::PaletteFailed:
         return Format("ステージパレットファイル %s の読み込みに失敗しました！\n編集中のステージはそのままです。",
-                      spec.strPaletteFile.c_str());
+                      choice.strPaletteFile.c_str());
     default:
         return std::string();
     }

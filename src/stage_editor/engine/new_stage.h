@@ -21,7 +21,7 @@ enum eNewStagePalette : u32 {
     kNewPaletteChoices
 };
 
-struct cNewStageSpec {
+struct cNewStageChoice {
     std::string strTemplate;  // empty: an empty stage
     u32 dwPalette = kNewPaletteKeep;
     std::string strPaletteFile;
@@ -41,7 +41,7 @@ void CopyCommonPalette(cStage& stage, const cCommonPalette& common, const cPrjOp
 
 // Builds the new stage into out (which the caller swaps in on Created) and
 // normalises it. The stage that is open is not touched.
-eNewStage BuildNewStage(cStage& out, const cNewStageSpec& spec, const cCommonPalette& common,
+eNewStage BuildNewStage(cStage& out, const cNewStageChoice& choice, const cCommonPalette& common,
                         const cPrjOption& options);
 // The user's message for a failure (none for Created).
-std::string NewStageFailureText(eNewStage eResult, const cNewStageSpec& spec);
+std::string NewStageFailureText(eNewStage eResult, const cNewStageChoice& choice);

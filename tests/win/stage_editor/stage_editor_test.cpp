@@ -380,10 +380,10 @@ TEST_F(StageEditorExe, TheNewStageDialogCopiesTheNewestVersionOfTheTemplate)
     ASSERT_TRUE(WaitFor([] { return FileSystem().Exists("data\\stg4\\new.stg4_950"); }));
     EXPECT_TRUE(s.Window("Tarvenol  data\\stg4\\new.stg4_950"));
 
-    cNewStageSpec spec;
-    spec.strTemplate = "data\\stg4\\t.stg4_900";
+    cNewStageChoice choice;
+    choice.strTemplate = "data\\stg4\\t.stg4_900";
     cStage expected;
-    ASSERT_EQ(BuildNewStage(expected, spec, g_CommonPalette, g_PrjOption), eNewStage::Created);
+    ASSERT_EQ(BuildNewStage(expected, choice, g_CommonPalette, g_PrjOption), eNewStage::Created);
     EXPECT_EQ(expected.m_strName, "版950");
     ASSERT_EQ(expected.SaveFile(kExpected), 1u);
     EXPECT_FILE_BYTES(ReadFileBytes(kExpected), ReadFileBytes("data\\stg4\\new.stg4_950"));
