@@ -11,37 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "app/file_system.h"
-#include "app/path.h"
 #include "bench_clock.h"
+#include "bench_project.h"
 #include "data/project_data.h"
 #include "editor/main_wnd.h"
-#include "framework/bitmap_slots.h"
-#include "sample_project.h"
 #include "stage_editor/engine/edit_state.h"
 #include "stage_editor/palette_wnd.h"
 #include "stage_editor/stage_edit_wnd.h"
+#include "support/win32/main_window.h"
 
 namespace {
 
 constexpr size_t kIcons = 240;
 constexpr int kRuns = 200;
 constexpr double kTargetMs = 4.0;
-
-bool LoadSample(std::string& strFolder)
-{
-    char szTemp[MAX_PATH] = "";
-    GetTempPathA(sizeof szTemp, szTemp);
-    strFolder = std::string(szTemp) + "palette_bench";
-    DeleteFolderTree(strFolder);
-    std::string strError;
-    if (!MakeSampleProject(strFolder, strError, true)) {
-        printf("the sample project could not be made: %s\n", strError.c_str());
-        return false;
-    }
-    FileSystem().SetCurrentFolder(strFolder);
-    return LoadProjectPalettes() && LoadBitmapSlots("", "");
-}
 
 // Blocks of every sheet graphic, a tenth of them with a mark.
 void FillStagePalette()
@@ -55,31 +38,15 @@ void FillStagePalette()
     }
 }
 
-// The top-level and stage windows as start-up makes them, with the stage
-// block palette placed at the screen's top, as tall as 30 rows.
-HWND CreateWindows()
+// The stage block palette placed at the screen's top, as tall as 30 rows.
+void PlacePalette()
 {
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = MainWndProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kMainWindowClass;
-    if (!RegisterClassExA(&wc)) return nullptr;
-    g_MainWnd.SetGeometry(640, 480, 100, 100, 640, 480, WS_POPUP | WS_OVERLAPPEDWINDOW, 0, 0, 0, 0);
-    HWND hMain = CreateWindowExA(0, kMainWindowClass, "Tarvenol", 0, 0, 0, g_MainWnd.GetWndWidth(),
-                                 g_MainWnd.GetWndHeight(), nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!hMain) return nullptr;
-    g_MainWnd.Attach(0, nullptr, nullptr);
     cWndPos& place = g_EditConfig.m_WndPos[kPlacePalette + cStageEditWnd::kStageBlock];
     place.m_dwValid = 1;
     place.m_nX = 700;
     place.m_nY = 0;
     place.m_nHeight = 30 * 32;
     place.m_dwVisible = 1;
-    g_MainWnd.CreateStageWindow();
-    if (!StageWnd() || !StageWnd()->GetHwnd()) return nullptr;
-    StageWnd()->CreatePaletteWindows();
-    return hMain;
 }
 
 void Pump()
@@ -98,12 +65,13 @@ int main()
     std::string strFolder;
     char szStart[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof szStart, szStart);
-    if (!LoadSample(strFolder)) return 1;
+    if (!OpenBenchProject("palette_bench", strFolder)) return 1;
     FillStagePalette();
     g_EditState.Init();
     g_EditState.m_bHasPath = 1;
     g_EditState.m_nLayer = kLayerBlock;
-    HWND hMain = CreateWindows();
+    PlacePalette();
+    HWND hMain = CreateEditorWindows();
     cPaletteWnd* lpPalette = hMain ? StageWnd()->Palette(cStageEditWnd::kStageBlock) : nullptr;
     if (!lpPalette || !lpPalette->GetHwnd()) {
         printf("the palette window could not be made\n");
@@ -129,8 +97,7 @@ int main()
            kIcons, rc.right, rc.bottom, std::min<long>(30, rc.bottom / 32 + 1), kRuns);
     printf("median %8.2f ms  worst %8.2f ms  (target at most %.0f ms): %s\n", dMedian, dWorst, kTargetMs,
            dMedian <= kTargetMs ? "ok" : "over the target");
-    g_MainWnd.DeleteStageWnd();
-    DestroyWindow(hMain);
+    DestroyEditorWindows(hMain);
     SetCurrentDirectoryA(szStart);
     DeleteFolderTree(strFolder);
     return 0;

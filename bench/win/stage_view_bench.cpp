@@ -11,12 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/file_system.h"
 #include "bench_clock.h"
-#include "app/path.h"
+#include "bench_project.h"
 #include "data/project_data.h"
-#include "framework/bitmap_slots.h"
-#include "sample_project.h"
 #include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_view.h"
 
@@ -51,21 +48,6 @@ void FillStage()
         }
 }
 
-bool LoadSampleSheets(std::string& strFolder)
-{
-    char szTemp[MAX_PATH] = "";
-    GetTempPathA(sizeof szTemp, szTemp);
-    strFolder = std::string(szTemp) + "stage_view_bench";
-    DeleteFolderTree(strFolder);
-    std::string strError;
-    if (!MakeSampleProject(strFolder, strError, true)) {
-        printf("the sample project could not be made: %s\n", strError.c_str());
-        return false;
-    }
-    FileSystem().SetCurrentFolder(strFolder);
-    return LoadProjectPalettes() && LoadBitmapSlots("", "");
-}
-
 }  // namespace
 
 int main()
@@ -73,7 +55,7 @@ int main()
     std::string strFolder;
     char szStart[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof szStart, szStart);
-    if (!LoadSampleSheets(strFolder)) return 1;
+    if (!OpenBenchProject("stage_view_bench", strFolder)) return 1;
     FillStage();
     g_EditState.m_bHasPath = 1;
 
