@@ -11,8 +11,20 @@ constexpr int kCell = 32;
 
 bool cEditorSession::Start(const std::string& strFolder, const std::string& strTitle)
 {
-    if (!m_Editor.Start(strFolder)) return false;
-    m_hStage = m_Editor.WaitForWindow("#32770", strTitle.c_str());
+    return m_Editor.Start(strFolder) && Attach(strTitle);
+}
+
+bool cEditorSession::Attach(const std::string& strTitle)
+{
+    // The old window may still be there for a moment.
+    const HWND hOld = m_hStage;
+    m_hStage = nullptr;
+    const DWORD dwStart = GetTickCount();
+    while (!m_hStage && GetTickCount() - dwStart < 20000) {
+        const HWND hFound = m_Editor.WaitForWindow("#32770", strTitle.c_str(), 200);
+        if (hFound && hFound != hOld) m_hStage = hFound;
+        else Sleep(20);
+    }
     if (!m_hStage) return false;
     m_hView = GetDlgItem(m_hStage, 1006);
     m_hToolbar = GetDlgItem(m_hStage, 124);

@@ -19,6 +19,10 @@ public:
     // Starts the editor in the folder and waits for its stage window with
     // the title.
     bool Start(const std::string& strFolder, const std::string& strTitle);
+    // The stage window again, by its title, once the editor has built it
+    // anew (as it does for a new, opened or closed stage and a loaded stage
+    // palette).
+    bool Attach(const std::string& strTitle);
     cEditorProcess& Process() { return m_Editor; }
     HWND Stage() const { return m_hStage; }
     HWND Toolbar() const { return m_hToolbar; }
