@@ -136,8 +136,8 @@ TEST_F(StageEditorExe, OpenAsksToSaveFirstThenOpensTheChosenStage)
 }
 
 // 40084 writes the stage palette as the core writes it; 40083 reads another
-// one into the stage, which Ctrl+S then writes as the core does after the
-// same load. A file of a newer version is refused with its name, and the
+// one into the stage and then the saved one back, and each time Ctrl+S
+// writes the stage as the core does after the same load. A file of a newer version is refused with its name, and the
 // stage stays as it was.
 TEST_F(StageEditorExe, StagePaletteFilesAreWrittenReadAndRefusedAsTheCoreDoes)
 {
@@ -156,12 +156,16 @@ TEST_F(StageEditorExe, StagePaletteFilesAreWrittenReadAndRefusedAsTheCoreDoes)
     ASSERT_TRUE(g_Stage.SavePalette("expected.plt4"));
     EXPECT_FILE_BYTES(ReadFileBytes("expected.plt4"), ReadFileBytes("data\\plt4\\saved.plt4"));
 
-    Command(s, kCmdLoadPalette);
-    Choose(s, kChooseToRead, m_strProject, strOther);
-    ASSERT_TRUE(s.Attach(kTitle));
-    SaveByKeys(s, kFixture);
-    ASSERT_TRUE(LoadStagePaletteFile(g_Stage, strOther, nullptr));
-    EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+    // Another palette, then the saved one back.
+    for (const std::string& strFile : {strOther, std::string("data\\plt4\\saved.plt4")}) {
+        SCOPED_TRACE(strFile);
+        Command(s, kCmdLoadPalette);
+        Choose(s, kChooseToRead, m_strProject, strFile);
+        ASSERT_TRUE(s.Attach(kTitle));
+        SaveByKeys(s, kFixture);
+        ASSERT_TRUE(LoadStagePaletteFile(g_Stage, strFile, nullptr));
+        EXPECT_FILE_BYTES(Expected(), ReadFileBytes(kFixture));
+    }
 
     // Version 951: refused, named; the editor goes on with its stage.
     std::vector<u8> newer = ReadFileBytes("expected.plt4");
@@ -296,14 +300,21 @@ TEST_F(StageEditorExe, TheNewStagePaletteChoicesGiveTheCoresStage)
     CloseUnasked(s);
 }
 
-// "ステージを閉じる" and then Ctrl+G: the game starts with no parameter.
-TEST_F(StageEditorExe, TheWholeGameStartsWithoutAStage)
+// "ステージを閉じる" and then Ctrl+G: the game starts with no parameter and
+// nothing is saved (the common palette on the disk is made to differ from
+// the editor's, so that a save of it would show).
+TEST_F(StageEditorExe, TheWholeGameStartsWithoutAStageAndSavesNothing)
 {
     ASSERT_TRUE(CopyFileA(HostPath(TARVENOL_GAME_STANDIN).c_str(), "Game.exe", FALSE));
     cEditorSession s;
     ASSERT_TRUE(s.Start(m_strProject, kTitle));
     Command(s, kCmdCloseStage);
     ASSERT_TRUE(s.Attach("Tarvenol"));
+    std::vector<u8> common = ReadFileBytes(g_strPath[kPathCommonPalette]);
+    common.push_back(0);
+    ASSERT_TRUE(WriteFileBytes(g_strPath[kPathCommonPalette], common));
+    const tFolderSnapshot before = SnapshotFolder(m_strProject);
+
     s.Keys({VK_CONTROL, 'G'});
     ASSERT_TRUE(WaitFor([] { return FileSystem().Exists("game_command_line.txt"); }));
     Sleep(300);
@@ -311,6 +322,7 @@ TEST_F(StageEditorExe, TheWholeGameStartsWithoutAStage)
     EXPECT_NE(strLine.find("Game.exe"), std::string::npos) << strLine;
     EXPECT_EQ(Parameters(strLine), "") << strLine;
     s.Settle();
+    EXPECT_EQ(ChangedFiles(before, SnapshotFolder(m_strProject)), std::vector<std::string>{"game_command_line.txt"});
     CloseUnasked(s);
 }
 
