@@ -116,11 +116,24 @@ void cEditorSession::ClickToolbar(u16 wCommand)
     }
     POINT pt = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
     ClientToScreen(m_hToolbar, &pt);
+    ClickAt(pt);
+}
+
+void cEditorSession::ClickAt(POINT pt)
+{
     MoveTo(pt);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     Settle();
     SendMouse(MOUSEEVENTF_LEFTUP);
     Settle();
+}
+
+POINT cEditorSession::PaletteIcon(HWND hPalette, s32 nIndex)
+{
+    RECT rc = {};
+    GetWindowRect(GetDlgItem(hPalette, 1006), &rc);
+    const s32 nRow = nIndex / 8 - GetScrollPos(GetDlgItem(hPalette, 1009), SB_CTL);
+    return {rc.left + (nIndex % 8) * kCell + kCell / 2, rc.top + nRow * kCell + kCell / 2};
 }
 
 void cEditorSession::Keys(std::initializer_list<WORD> keys)

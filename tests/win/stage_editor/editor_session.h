@@ -43,6 +43,11 @@ public:
     void PickWithKey(s32 x0, s32 y0, s32 x1, s32 y1, WORD vk);
     // A toolbar button clicked by its command.
     void ClickToolbar(u16 wCommand);
+    // The left button pressed and released at a point of the screen.
+    void ClickAt(POINT pt);
+    // The centre of an entry's icon in a palette window (eight 32 x 32 icons
+    // to a row, scrolled by the window's own scroll bar), on the screen.
+    static POINT PaletteIcon(HWND hPalette, s32 nIndex);
     void Keys(std::initializer_list<WORD> keys);
     // A menu command from the keyboard: Alt, then the keys that reach the
     // item (the mouse kept away from where the menus open).
