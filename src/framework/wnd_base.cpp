@@ -54,7 +54,17 @@ cWndBase::cWndBase(cWndBase* lpAnchor, u32 bCentre) : m_lpAnchor(lpAnchor), m_bC
 
 cWndBase::cWndBase(cCtrl* lpPlacement, u32 bCentre) : m_lpPlacement(lpPlacement), m_bCentre(bCentre) {}
 
-cWndBase::~cWndBase() { Deregister(); }
+cWndBase::~cWndBase()
+{
+    Deregister();
+    if (!m_hToolbar || !IsWindow(m_hToolbar)) ReleaseToolbarBitmaps();
+}
+
+void cWndBase::ReleaseToolbarBitmaps()
+{
+    for (HBITMAP hBitmap : m_vToolbarBitmaps) DeleteObject(hBitmap);
+    m_vToolbarBitmaps.clear();
+}
 
 void cWndBase::Deregister()
 {
@@ -97,8 +107,10 @@ LRESULT cWndBase::DefaultProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
         ForgetWindow();
         return 1;
     case WM_NCDESTROY:
-        // The system's own clean-up must still run.
+        // The system's own clean-up must still run. The toolbar, a child,
+        // is gone by now.
         ForgetWindow();
+        ReleaseToolbarBitmaps();
         return 0;
     case WM_MOVE: {
         RECT rc;
@@ -424,7 +436,7 @@ void cWndBase::AddToolbarButtons(const cToolbarButton* lpButtons, int nCount, u1
     TBADDBITMAP ab = {nullptr, reinterpret_cast<UINT_PTR>(hBitmap)};
     int nFirst = static_cast<int>(SendMessageA(m_hToolbar, TB_ADDBITMAP, static_cast<WPARAM>(nCount),
                                                reinterpret_cast<LPARAM>(&ab)));
-    if (hBitmap) DeleteObject(hBitmap);
+    if (hBitmap) m_vToolbarBitmaps.push_back(hBitmap);
     AddButtons(m_hTooltip, m_hWnd, m_hToolbar, lpButtons, nCount, nFirst, false);
 }
 
@@ -437,7 +449,7 @@ void cWndBase::AddToolbarButtonsFromFile(const cToolbarButton* lpButtons, int nC
     TBADDBITMAP ab = {nullptr, reinterpret_cast<UINT_PTR>(hBitmap)};
     int nFirst = static_cast<int>(SendMessageA(m_hToolbar, TB_ADDBITMAP, static_cast<WPARAM>(nCount),
                                                reinterpret_cast<LPARAM>(&ab)));
-    if (hBitmap) DeleteObject(hBitmap);
+    if (hBitmap) m_vToolbarBitmaps.push_back(hBitmap);
     AddButtons(m_hTooltip, m_hWnd, m_hToolbar, lpButtons, nCount, nFirst, false);
 }
 

@@ -8,6 +8,7 @@
 
 #include <list>
 #include <string>
+#include <vector>
 
 #include "app/types.h"
 #include "app/window_rules.h"
@@ -136,6 +137,8 @@ protected:
     void PlaceInitially();
     void ForgetWindow();
     void Deregister();
+    // The toolbar's bitmaps, which it draws from until it is destroyed.
+    void ReleaseToolbarBitmaps();
     // One traced message to the error log.
     void TraceMessage(UINT uMsg, WPARAM wParam, LPARAM lParam);
     void ApplyMinMax(MINMAXINFO* lpInfo) const;
@@ -169,6 +172,7 @@ protected:
     u32 m_bStatusBar = 0;
     u32 m_dwOwnScroll = 0;
     HWND m_hToolbar = nullptr;
+    std::vector<HBITMAP> m_vToolbarBitmaps;
     HWND m_hStatusBar = nullptr;
     HWND m_hTooltip = nullptr;
     // Non-client sizes.
