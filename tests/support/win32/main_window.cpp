@@ -1,7 +1,9 @@
 #include "support/win32/main_window.h"
 
+#include "data/project_data.h"
 #include "editor/main_wnd.h"
 #include "editor/message_loop.h"
+#include "stage_editor/engine/edit_state.h"
 #include "stage_editor/stage_edit_wnd.h"
 
 HWND CreateEditorWindows()
@@ -36,4 +38,36 @@ void DestroyEditorWindows(HWND hMain)
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
     g_bAppActive = 0;
+}
+
+void cEditorWindowsTest::SetUp()
+{
+    cWinTest::SetUp();
+    g_Stage.New();
+    g_EditConfig = cEditConfig();
+    g_EditState.Init();
+    m_hMain = CreateEditorWindows();
+    ASSERT_TRUE(m_hMain);
+}
+
+void cEditorWindowsTest::TearDown()
+{
+    DestroyEditorWindows(m_hMain);
+    g_EditState.Init();
+    cWinTest::TearDown();
+}
+
+void cEditorWindowsTest::OpenStage(const char* lpPath)
+{
+    g_EditState.m_strStagePath = lpPath;
+    g_EditState.m_bHasPath = 1;
+    g_Stage.m_dwUndoDepth = 3;
+    g_EditState.ResizeUndo(g_Stage, s64(1) << 40);
+    Rebuild();
+}
+
+void cEditorWindowsTest::Rebuild()
+{
+    SendMessageA(m_hMain, WM_USER, 1, 0);
+    ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
 }

@@ -17,21 +17,7 @@
 namespace {
 
 // The top-level window as start-up makes it.
-class MainWindow : public cWinTest {
-protected:
-    void SetUp() override
-    {
-        cWinTest::SetUp();
-        m_hMain = CreateEditorWindows();
-        ASSERT_TRUE(m_hMain);
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows(m_hMain);
-        cWinTest::TearDown();
-    }
-    HWND m_hMain = nullptr;
-};
+class MainWindow : public cEditorWindowsTest {};
 
 // Runs the real loop until nMs have passed; the frames the test dialog saw.
 int RunLoopFor(DWORD nMs, cTestDlg& counter)

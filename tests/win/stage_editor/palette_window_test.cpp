@@ -55,26 +55,12 @@ void CALLBACK ReadOpenPopup(HWND, UINT, UINT_PTR idTimer, DWORD)
     EndMenu();
 }
 
-class PaletteWindow : public cWinTest {
+class PaletteWindow : public cEditorWindowsTest {
 protected:
     void SetUp() override
     {
-        cWinTest::SetUp();
-        g_Stage.New();
-        g_EditConfig = cEditConfig();
-        g_EditState.Init();
-        m_hMain = CreateEditorWindows();
-        ASSERT_TRUE(m_hMain);
-        g_EditState.m_strStagePath = "data\\stg4\\a.stg4_950";
-        g_EditState.m_bHasPath = 1;
-        SendMessageA(m_hMain, WM_USER, 1, 0);
-        ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows(m_hMain);
-        g_EditState.Init();
-        cWinTest::TearDown();
+        cEditorWindowsTest::SetUp();
+        if (!HasFatalFailure()) OpenStage("data\\stg4\\a.stg4_950");
     }
     // A right button released over an entry's icon, with the popup menu read
     // while it is open; false when no menu opened.
@@ -91,8 +77,6 @@ protected:
         KillTimer(nullptr, idTimer);
         return g_Read.bOpened;
     }
-
-    HWND m_hMain = nullptr;
 };
 
 // Entry 0 offers none of its entry commands; an entry offers them all but

@@ -20,37 +20,9 @@ namespace {
 
 const char* const kPath = "data\\stg4\\a.stg4_950";
 
-class StageWindow : public cWinTest {
+class StageWindow : public cEditorWindowsTest {
 protected:
-    void SetUp() override
-    {
-        cWinTest::SetUp();
-        g_Stage.New();
-        g_EditConfig = cEditConfig();
-        g_EditState.Init();
-        m_hMain = CreateEditorWindows();
-        ASSERT_TRUE(m_hMain);
-    }
-    void TearDown() override
-    {
-        DestroyEditorWindows(m_hMain);
-        g_EditState.Init();
-        cWinTest::TearDown();
-    }
-    // A stage is open: the window rebuilt around it.
-    void OpenStage()
-    {
-        g_EditState.m_strStagePath = kPath;
-        g_EditState.m_bHasPath = 1;
-        g_Stage.m_dwUndoDepth = 3;
-        g_EditState.ResizeUndo(g_Stage, s64(1) << 40);
-        Rebuild();
-    }
-    void Rebuild()
-    {
-        SendMessageA(m_hMain, WM_USER, 1, 0);
-        ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
-    }
+    void OpenStage() { cEditorWindowsTest::OpenStage(kPath); }
     static HWND Stage() { return StageWnd()->GetHwnd(); }
     static void Command(u16 wId) { SendMessageA(Stage(), WM_COMMAND, wId, 0); }
     static UINT MenuState(u16 wId) { return GetMenuState(GetMenu(Stage()), wId, MF_BYCOMMAND); }
@@ -58,8 +30,6 @@ protected:
     {
         return SendMessageA(GetDlgItem(Stage(), 124), TB_GETSTATE, wId, 0);
     }
-
-    HWND m_hMain = nullptr;
 };
 
 TEST_F(StageWindow, MenuAndToolbarFollowTheStageTheLayerAndTheHistory)

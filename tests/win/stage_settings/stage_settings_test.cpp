@@ -25,30 +25,18 @@
 
 namespace {
 
-class StageSettings : public cWinTest {
+class StageSettings : public cEditorWindowsTest {
 protected:
     void SetUp() override
     {
-        cWinTest::SetUp();
-        g_Stage.New();
-        g_EditConfig = cEditConfig();
-        g_EditState.Init();
+        cEditorWindowsTest::SetUp();
         FakeHost().m_Memory.qwAvailPhys = u64(1) << 40;
-        m_hMain = CreateEditorWindows();
-        ASSERT_TRUE(m_hMain);
-        g_EditState.m_strStagePath = "data\\stg4\\a.stg4_950";
-        g_EditState.m_bHasPath = 1;
-        g_Stage.m_dwUndoDepth = 3;
-        g_EditState.ResizeUndo(g_Stage, s64(1) << 40);
-        SendMessageA(m_hMain, WM_USER, 1, 0);
-        ASSERT_TRUE(StageWnd() && StageWnd()->GetHwnd());
+        if (!HasFatalFailure()) OpenStage("data\\stg4\\a.stg4_950");
     }
     void TearDown() override
     {
         cStageBasicPage::SetResize(nullptr);
-        DestroyEditorWindows(m_hMain);
-        g_EditState.Init();
-        cWinTest::TearDown();
+        cEditorWindowsTest::TearDown();
     }
     // "ステージの設定" from the stage window's menu.
     void Open()
@@ -104,8 +92,6 @@ protected:
         return sz;
     }
     static int ListCount() { return static_cast<int>(SendDlgItemMessageA(Basic(), 1222, LB_GETCOUNT, 0, 0)); }
-
-    HWND m_hMain = nullptr;
 };
 
 TEST_F(StageSettings, PagesShowTheStageAndApplyWritesItBack)
