@@ -38,14 +38,7 @@ int RunCondDialog(cWndBase* lpParent, const cCondEditCtx& ctx)
         Host().Beep();
         return 0;
     }
-    cCondDlgBase* lpDlg = new (std::nothrow) cCondDlgBase(*lpDesc, lpParent, ctx);
-    if (!lpDlg) {
-        ReportOutOfMemory();
-        return 0;
-    }
-    const int nResult = lpDlg->DoModal(0);
-    delete lpDlg;
-    return nResult;
+    return RunModalDlg<cCondDlgBase>(*lpDesc, lpParent, ctx);
 }
 
 cCondEntryDlg::cCondEntryDlg(cWndBase* lpParent, const cCondEditCtx& ctx)
@@ -115,14 +108,7 @@ LRESULT cCondEntryDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPara
 
 int RunCondChooser(cWndBase* lpOwner, const cCondEditCtx& ctx)
 {
-    cCondEntryDlg* lpChooser = new (std::nothrow) cCondEntryDlg(lpOwner, ctx);
-    if (!lpChooser) {
-        ReportOutOfMemory();
-        return 0;
-    }
-    const int nResult = lpChooser->DoModal(0);
-    delete lpChooser;
-    return nResult;
+    return RunModalDlg<cCondEntryDlg>(lpOwner, ctx);
 }
 
 int EditCondInList(cCondItems& items, size_t nRow, cWndBase* lpOwner, cCondEditCtx ctx)

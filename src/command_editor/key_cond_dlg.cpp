@@ -57,12 +57,5 @@ cKeyCondDlg::cKeyCondDlg(cWndBase* lpParent, cEdKeyCond& cond, cCtrl* lpAnchor)
 
 int RunKeyCondDialog(cWndBase* lpParent, cEdKeyCond& cond, cCtrl* lpAnchor)
 {
-    cKeyCondDlg* lpDlg = new (std::nothrow) cKeyCondDlg(lpParent, cond, lpAnchor);
-    if (!lpDlg) {
-        ReportOutOfMemory();
-        return 0;
-    }
-    const int nResult = lpDlg->DoModal(0);
-    delete lpDlg;
-    return nResult;
+    return RunModalDlg<cKeyCondDlg>(lpParent, cond, lpAnchor);
 }

@@ -114,12 +114,5 @@ LRESULT cSubFlowPage::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam
 
 int RunSubFlowPage(cWndBase* lpParent, cFlows& flows, u32 nOperation, u32 nFlowId)
 {
-    cSubFlowPage* lpPage = new (std::nothrow) cSubFlowPage(lpParent, flows, nOperation, nFlowId);
-    if (!lpPage) {
-        ReportOutOfMemory();
-        return 0;
-    }
-    const int nResult = lpPage->DoModal(0);
-    delete lpPage;
-    return nResult;
+    return RunModalDlg<cSubFlowPage>(lpParent, flows, nOperation, nFlowId);
 }

@@ -78,14 +78,7 @@ LRESULT cGraphicPickerDlg::WndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM l
 
 int RunGraphicPicker(u16* lpTarget, s32 nSheet, cWndBase* lpParent, cCtrl* lpOwnerCtrl)
 {
-    cGraphicPickerDlg* lpDlg = new (std::nothrow) cGraphicPickerDlg(lpTarget, nSheet, lpParent, lpOwnerCtrl);
-    if (!lpDlg) {
-        ReportOutOfMemory();
-        return 0;
-    }
-    const int nResult = lpDlg->DoModal(0);
-    delete lpDlg;
-    return nResult;
+    return RunModalDlg<cGraphicPickerDlg>(lpTarget, nSheet, lpParent, lpOwnerCtrl);
 }
 
 int OpenGraphicPicker(u16* lpTarget, s32 nKind, cWndBase* lpParent, cCtrl* lpOwnerCtrl)

@@ -12,8 +12,12 @@
 // initialised flag) and extends OnCommand (base first). A class whose
 // wrappers subclass their controls destroys its window in its own
 // destructor, while the wrappers still exist.
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
+#include "app/fatal.h"
 #include "controls/ctrl.h"
 #include "controls/ctrl_picture.h"
 #include "controls/scroll_ctrl.h"
@@ -157,3 +161,16 @@ protected:
     virtual void OnOtherCommand(WPARAM) {}
     void HidePicture();
 };
+
+// A dialog made on the heap, run modally and deleted; 0 when it could not be
+// made (the user is told).
+template <class D, class... A>
+int RunModalDlg(A&&... args)
+{
+    std::unique_ptr<D> lpDlg(new (std::nothrow) D(std::forward<A>(args)...));
+    if (!lpDlg) {
+        ReportOutOfMemory();
+        return 0;
+    }
+    return lpDlg->DoModal(0);
+}

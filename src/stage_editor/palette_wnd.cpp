@@ -409,19 +409,14 @@ void cPaletteWnd::MoveData()
     RECT rc = {};
     GetWindowRect(m_hWnd, &rc);
     cPaletteLists& lists = m_dwSide ? g_Stage.m_Palette : g_CommonPalette.m_Lists;
+    const auto make = [&](auto* lpList) {
+        m_lpMoveDlg.reset(new (std::nothrow) cDataMoveDlg(IDD_DATA_MOVE, this, kModeModal, GetRegistry(), lpList,
+                                                          m_dwSide, rc.left, rc.top));
+    };
     switch (m_dwKind) {
-    case 0:
-        m_lpMoveDlg.reset(new (std::nothrow) cDataMoveDlg(IDD_DATA_MOVE, this, kModeModal, GetRegistry(),
-                                                          &lists.m_vBlock, m_dwSide, rc.left, rc.top));
-        break;
-    case 1:
-        m_lpMoveDlg.reset(new (std::nothrow) cDataMoveDlg(IDD_DATA_MOVE, this, kModeModal, GetRegistry(),
-                                                          &lists.m_vChara, m_dwSide, rc.left, rc.top));
-        break;
-    default:
-        m_lpMoveDlg.reset(new (std::nothrow) cDataMoveDlg(IDD_DATA_MOVE, this, kModeModal, GetRegistry(),
-                                                          &lists.m_vItem, m_dwSide, rc.left, rc.top));
-        break;
+    case 0: make(&lists.m_vBlock); break;
+    case 1: make(&lists.m_vChara); break;
+    default: make(&lists.m_vItem); break;
     }
     if (!m_lpMoveDlg) {
         ReportOutOfMemory();
